@@ -1,0 +1,80 @@
+#pragma once
+
+#include "basTarvoll.h"
+
+#include <deque>
+#include <vector>
+
+// Meldungsfenster, die die Tests der Reihe nach beantworten; jede gezeigte Meldung wird notiert.
+class SkriptMeldungen : public Meldungen {
+public:
+    std::deque<Antwort> antworten;
+    std::vector<Meldung> gezeigt;
+
+    Antwort Zeigen(const Meldung& meldung) override
+    {
+        gezeigt.push_back(meldung);
+        if (antworten.empty()) {
+            return meldung.knoepfe == Knoepfe::OK ? Antwort::OK : Antwort::Ja;
+        }
+        const auto antwort = antworten.front();
+        antworten.pop_front();
+        return antwort;
+    }
+};
+
+// Zufall nach Drehbuch: liefert der Reihe nach die Augenzahlen aus `augen`, danach immer 1.
+class SkriptZufall : public Zufallsquelle {
+public:
+    std::deque<int> augen;
+    int mischungen = 0;
+
+    void Mischen(double) override { ++mischungen; }
+    float Ziehen() override
+    {
+        int wert = 1;
+        if (!augen.empty()) {
+            wert = augen.front();
+            augen.pop_front();
+        }
+        // Die Mitte des Sechstels, das zur Augenzahl führt.
+        return (static_cast<float>(wert) - 0.5f) / 6.0f;
+    }
+};
+
+class FesteUhr : public Uhr {
+public:
+    double sekunden = 43200.0;
+    double SekundenSeitMitternacht() override { return sekunden; }
+};
+
+// Ein frisch gestartetes Spiel mit Attrappen.
+struct Spieltisch {
+    SkriptMeldungen meldungen;
+    SkriptZufall zufall;
+    FesteUhr uhr;
+    basTarvoll spiel;
+
+    explicit Spieltisch(std::string kommandozeile = {})
+        : spiel(meldungen, zufall, uhr, std::move(kommandozeile))
+    {
+        spiel.SpielInitialisieren();
+    }
+
+    // Ein Wurf, dessen Würfel (vor dem Sortieren) `augen` zeigen.
+    void Werfen(std::initializer_list<int> augen)
+    {
+        zufall.augen.assign(augen.begin(), augen.end());
+        spiel.frmTarvoll_cmdWuerfeln_Click();
+    }
+
+    void Klicken(int zeile, int spalte = 1)
+    {
+        spiel.frmTarvoll.mfgPunktanzeige.AktuelleZelleSetzen(zeile, spalte);
+        spiel.frmTarvoll_mfgPunktanzeige_Click();
+    }
+
+    const Zelle& Spielzelle(int zeile) const { return spiel.frmTarvoll.mfgPunktanzeige.ZelleAn(zeile, 1); }
+
+    std::array<std::string, 5> Texte() const { return spiel.frmTarvoll.txtWuerfel; }
+};

@@ -1,11 +1,12 @@
 #include "basTarvoll.h"
 
+// Der Klick hat die angeklickte Zelle schon zur aktuellen gemacht; das meldet die Anzeige
+// auch dann, wenn vor dem ersten Wurf nichts gewertet wird.
 void basTarvoll::frmTarvoll_mfgPunktanzeige_Click()
 {
-    if (intWurf == 0) {
-        return;
+    if (intWurf != 0) {
+        KategorieWerten(static_cast<std::int16_t>(frmTarvoll.mfgPunktanzeige.Zeile()));
     }
-    KategorieWerten(static_cast<std::int16_t>(frmTarvoll.mfgPunktanzeige.Zeile()));
     AnzeigeMelden();
 }
 

@@ -1,0 +1,158 @@
+#include "Fensterhilfen.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+class HauptfensterTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { SchriftenEinrichten(); }
+
+    void startzustand()
+    {
+        Fenstertisch tisch;
+        auto& f = tisch.fenster;
+        QCOMPARE(f.windowTitle(), QStringLiteral("Quorin Tarvoll"));
+        QVERIFY(!f.cmdWuerfeln->isEnabled());
+        QCOMPARE(f.lblInfo->text(), QStringLiteral("Zum Starten auf <Neues Spiel> klicken!"));
+        QCOMPARE(f.lblRunde->text(), QString());
+        QCOMPARE(f.lblWurf->text(), QString());
+        QCOMPARE(f.stbAnzeige[2]->text(), QStringLiteral("Spielsystem Stop"));
+        QCOMPARE(tisch.Zelltext(0, 0), QStringLiteral("Spielername"));
+        QCOMPARE(tisch.Zelltext(0, 1), QStringLiteral("Spieler 1"));
+        QCOMPARE(tisch.Zelltext(13, 0), QStringLiteral("Kleine Straße"));
+        const auto farbe = [&](int zeile, int spalte) {
+            return f.mfgPunktanzeige->model()->index(zeile, spalte).data(Qt::ForegroundRole).value<QColor>();
+        };
+        QCOMPARE(farbe(7, 0), QColor(Qt::red));
+        QCOMPARE(farbe(8, 0), QColor(Qt::magenta));
+        QCOMPARE(farbe(17, 0), QColor(Qt::red));
+        QCOMPARE(farbe(0, 0), QColor(Qt::blue));
+        QCOMPARE(farbe(0, 1), QColor(Qt::blue));
+        for (auto* wuerfel : f.imgWuerfel) {
+            QVERIFY(!wuerfel->Bild().isNull());
+            QVERIFY(!wuerfel->Rahmen());
+        }
+        for (auto* text : f.txtWuerfel) {
+            QVERIFY(!text->isVisible());
+        }
+        QVERIFY(!f.mnuDebug->isVisible());
+        QCOMPARE(f.stbAnzeige[0]->text(), QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")));
+    }
+
+    void lageUndGroesse()
+    {
+        Fenstertisch tisch;
+        auto& f = tisch.fenster;
+        QCOMPARE(f.centralWidget()->size() + QSize(0, f.statusBar()->height()), QSize(725, 472));
+        QCOMPARE(f.mfgPunktanzeige->geometry(), QRect(8, 72, 129, 289));
+        QCOMPARE(f.imgWuerfel[4]->geometry(), QRect(488, 40, 41, 33));
+        QCOMPARE(f.imgWuerfel[4]->parentWidget(), f.fraAnimation);
+        QCOMPARE(f.txtWuerfel[0]->parentWidget(), f.centralWidget());
+        QCOMPARE(f.txtWuerfel[0]->geometry(), QRect(184, 96, 25, 19));
+        QCOMPARE(f.cmdWuerfeln->geometry(), QRect(184, 264, 497, 33));
+        QCOMPARE(f.lblInfo->parentWidget(), f.fraInfo);
+        QCOMPARE(f.minimumSize(), f.maximumSize());
+        QVERIFY(!(f.windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(!(f.windowFlags() & Qt::WindowMinimizeButtonHint));
+        // Die Spalte der Zeilenköpfe zeigt ihren längsten Text ganz.
+        const QFontMetrics masse(f.mfgPunktanzeige->font());
+        QVERIFY(f.mfgPunktanzeige->columnWidth(0) > masse.horizontalAdvance(QStringLiteral("Kleine Straße")));
+        QCOMPARE(f.mfgPunktanzeige->columnWidth(1), 56);
+    }
+
+    void ganzesSpielMitDerMaus()
+    {
+        Fenstertisch tisch;
+        auto& f = tisch.fenster;
+        QTest::mouseClick(f.cmdNeu, Qt::LeftButton);
+        QVERIFY(f.cmdWuerfeln->isEnabled());
+        QCOMPARE(f.lblRunde->text(), QStringLiteral("1"));
+        QCOMPARE(f.stbAnzeige[2]->text(), QStringLiteral("Spieler 1"));
+
+        const std::array<int, 13> zeilen{1, 2, 3, 4, 5, 6, 10, 11, 12, 13, 14, 15, 16};
+        for (std::size_t runde = 0; runde < zeilen.size(); ++runde) {
+            tisch.Werfen({2, 3, 3, 5, 6});
+            QCOMPARE(f.lblWurf->text(), QStringLiteral("1"));
+            QCOMPARE(f.lblInfo->text(), QStringLiteral("Zum Halten Würfel anklicken!"));
+            tisch.ZelleKlicken(zeilen[runde]);
+            QCOMPARE(f.lblWurf->text(), QString());
+        }
+        // Passend: Zweier 2, Dreier 6, Fünfer 5, Sechser 6, Chance 19; alles andere gestrichen.
+        QCOMPARE(tisch.Zelltext(3), QStringLiteral("6"));
+        QCOMPARE(tisch.Zelltext(1), QString(16, QLatin1Char(' ')));
+        const auto einer = f.mfgPunktanzeige->model()->index(1, 1);
+        QVERIFY(einer.data(Qt::FontRole).value<QFont>().strikeOut());
+        QCOMPARE(einer.data(Qt::ForegroundRole).value<QColor>(), QColor(Qt::cyan));
+        QCOMPARE(f.mfgPunktanzeige->model()->index(3, 1).data(Qt::ForegroundRole).value<QColor>(), QColor(Qt::green));
+        QCOMPARE(tisch.Zelltext(7), QStringLiteral("19"));
+        QCOMPARE(tisch.Zelltext(17), QStringLiteral("38"));
+        QCOMPARE(f.lblRunde->text(), QStringLiteral("13"));
+        QCOMPARE(f.lblInfo->text(), QStringLiteral("Spieler 1 hat 38 Punkte!"));
+
+        tisch.Werfen({1, 1, 1, 1, 1});
+        QCOMPARE(f.lblInfo->text(), QStringLiteral("Sie haben schon 13 Runden getätigt!"));
+    }
+
+    void ablehnungenUndHalterahmen()
+    {
+        Fenstertisch tisch;
+        auto& f = tisch.fenster;
+        QTest::mouseClick(f.cmdNeu, Qt::LeftButton);
+        tisch.Werfen({4, 4, 1, 2, 3});
+        tisch.WuerfelKlicken(4);
+        QVERIFY(f.imgWuerfel[4]->Rahmen());
+        QCOMPARE(tisch.spiel.frmTarvoll.imgWuerfel[4].datei, std::string("14.JPG"));
+        tisch.Werfen({1, 1, 1, 1, 1});
+        tisch.Werfen({1, 1, 1, 1, 1});
+        tisch.Werfen({1, 1, 1, 1, 1});
+        QCOMPARE(f.lblInfo->text(), QStringLiteral("Sie haben schon 3 Würfe getätigt!"));
+        QCOMPARE(f.lblWurf->text(), QStringLiteral("3"));
+        tisch.WuerfelKlicken(4);
+        QVERIFY(!f.imgWuerfel[4]->Rahmen());
+        tisch.WuerfelKlicken(0);
+        tisch.ZelleKlicken(16);
+        QCOMPARE(tisch.Zelltext(16), QStringLiteral("8"));
+        tisch.Werfen({6, 6, 6, 6, 6});
+        tisch.ZelleKlicken(16, 0);
+        QCOMPARE(f.lblInfo->text(), QStringLiteral("Bereits gewertet!"));
+        for (auto* wuerfel : f.imgWuerfel) {
+            QVERIFY(!wuerfel->Rahmen());
+        }
+    }
+
+    void zugriffstasten()
+    {
+        Fenstertisch tisch;
+        auto& f = tisch.fenster;
+        QApplication::setActiveWindow(&f);
+        QTest::keyClick(&f, Qt::Key_N, Qt::AltModifier);
+        QTRY_VERIFY(f.cmdWuerfeln->isEnabled());
+        tisch.zufall.augen = {6, 5, 4, 3, 2};
+        QTest::keyClick(&f, Qt::Key_W, Qt::AltModifier);
+        QTRY_COMPARE(f.lblWurf->text(), QStringLiteral("1"));
+        QCOMPARE(tisch.spiel.frmTarvoll.txtWuerfel[4], std::string("6"));
+    }
+
+    void fehlendeBilderWerdenPlatzhalter()
+    {
+        QTemporaryDir leer;
+        Fenstertisch tisch({}, leer.path());
+        auto& f = tisch.fenster;
+        QTest::mouseClick(f.cmdNeu, Qt::LeftButton);
+        tisch.Werfen({1, 2, 3, 4, 5});
+        tisch.WuerfelKlicken(2);
+        for (auto* wuerfel : f.imgWuerfel) {
+            QCOMPARE(wuerfel->Bild().deviceIndependentSize().toSize(), QSize(41, 33));
+        }
+        tisch.ZelleKlicken(14);
+        QCOMPARE(tisch.Zelltext(14), QStringLiteral("40"));
+    }
+};
+
+QTEST_MAIN(HauptfensterTest)
+#include "HauptfensterTest.moc"

@@ -1,0 +1,70 @@
+#include "Fensterhilfen.h"
+#include "Programm.h"
+#include "frmTitelbild.h"
+
+#include <QLabel>
+
+class TitelbildTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { SchriftenEinrichten(); }
+
+    void klickOrte_data()
+    {
+        QTest::addColumn<QPoint>("ort");
+        QTest::newRow("Hintergrund") << QPoint(300, 20 + 93 + 5);
+        QTest::newRow("Rahmenlinie links") << QPoint(1, 100);
+        QTest::newRow("Rahmenlinie unten") << QPoint(200, 263);
+        QTest::newRow("Herstellerlogo") << QPoint(100, 50);
+        QTest::newRow("Namenslogo") << QPoint(100, 150);
+        QTest::newRow("Drei Würfel") << QPoint(260, 160);
+        QTest::newRow("Rechtshinweis") << QPoint(450, 150);
+        QTest::newRow("Version") << QPoint(260, 224);
+        QTest::newRow("Urheberzeile") << QPoint(60, 240);
+    }
+
+    void klickOrte()
+    {
+        QFETCH(QPoint, ort);
+        SkriptMeldungen meldungen;
+        SkriptZufall zufall;
+        FesteUhr uhr;
+        Programm programm(meldungen, zufall, uhr, {}, QStringLiteral(PROGRAMMORDNER));
+        programm.Starten();
+        QPointer<frmTitelbild> titel = programm.titelbild();
+        QVERIFY(titel);
+        QVERIFY(!programm.hauptfenster());
+        QVERIFY(QTest::qWaitForWindowExposed(titel));
+        QTest::mouseClick(titel, Qt::LeftButton, {}, ort);
+        QTRY_VERIFY(!titel);  // geschlossen und verworfen
+        QVERIFY(programm.hauptfenster());
+        QVERIFY(programm.hauptfenster()->isVisible());
+        QCOMPARE(programm.hauptfenster()->lblInfo->text(), QStringLiteral("Zum Starten auf <Neues Spiel> klicken!"));
+    }
+
+    void aussehen()
+    {
+        frmTitelbild titel;
+        titel.show();
+        QCOMPARE(titel.size(), QSize(545, 265));
+        QVERIFY(titel.windowFlags() & Qt::FramelessWindowHint);
+        QCOMPARE(titel.lblVersion->text(), QStringLiteral("Version 1.2.8"));
+        QCOMPARE(titel.imgVelmar_Logo->Bild().deviceIndependentSize().toSize(), QSize(475, 93));
+        QCOMPARE(titel.imgQuorin_Tarvoll->Bild().deviceIndependentSize().toSize(), QSize(200, 40));
+        QCOMPARE(titel.img3Wuerfel->Bild().deviceIndependentSize().toSize(), QSize(60, 53));
+        // Kein Text wird abgeschnitten.
+        for (auto* beschriftung : {titel.lblVersion, titel.lblCopyright2}) {
+            const QFontMetrics masse(beschriftung->font());
+            QVERIFY2(masse.horizontalAdvance(beschriftung->text()) <= beschriftung->width(),
+                     qPrintable(beschriftung->text()));
+        }
+        const QFontMetrics masse(titel.lblCopyright->font());
+        const auto bedarf = masse.boundingRect(titel.lblCopyright->rect(), Qt::TextWordWrap | Qt::AlignRight,
+                                               titel.lblCopyright->text());
+        QVERIFY2(bedarf.height() <= titel.lblCopyright->height(), qPrintable(QString::number(bedarf.height())));
+    }
+};
+
+QTEST_MAIN(TitelbildTest)
+#include "TitelbildTest.moc"

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QWidget>
+
+// Ein Bild, das ungestreckt gezeigt wird, auf Wunsch mit dünnem einfachem Rahmen,
+// und das einen Klick meldet.
+class Bildfeld : public QWidget {
+    Q_OBJECT
+public:
+    explicit Bildfeld(QWidget* eltern = nullptr);
+
+    void BildSetzen(const QPixmap& bild);
+    const QPixmap& Bild() const { return bild_; }
+    void RahmenSetzen(bool an);
+    bool Rahmen() const { return rahmen_; }
+
+signals:
+    void angeklickt();
+
+protected:
+    void paintEvent(QPaintEvent* ereignis) override;
+    void mouseReleaseEvent(QMouseEvent* ereignis) override;
+
+private:
+    QPixmap bild_;
+    bool rahmen_ = false;
+};

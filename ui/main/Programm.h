@@ -1,0 +1,37 @@
+#pragma once
+
+#include "basTarvoll.h"
+
+#include <QObject>
+#include <QPointer>
+
+class frmTarvoll;
+class frmTitelbild;
+
+// Der Ablauf des Programms: zuerst die Titelkarte, nach ihrem Klick das Hauptfenster.
+// Das Spielmodul lebt so lange wie das Programm; das Hauptfenster gibt es höchstens einmal.
+class Programm : public QObject {
+    Q_OBJECT
+public:
+    Programm(Meldungen& meldungen, Zufallsquelle& zufall, Uhr& uhr, std::string kommandozeile,
+             QString programmordner);
+    ~Programm() override;
+
+    void Starten();
+
+    basTarvoll& spiel() { return spiel_; }
+    frmTitelbild* titelbild() const;
+    frmTarvoll* hauptfenster() const;
+
+    // Zeigt das Hauptfenster; beim ersten Mal wird es angelegt und lädt das Spiel.
+    void HauptfensterZeigen();
+
+private:
+    basTarvoll spiel_;
+    QString programmordner_;
+    QPointer<frmTitelbild> titelbild_;
+    QPointer<frmTarvoll> hauptfenster_;
+};
+
+// Die Argumente hinter dem Programmnamen als ein Text, durch einzelne Leerzeichen getrennt.
+std::string Kommandozeile(int argc, const char* const* argv);

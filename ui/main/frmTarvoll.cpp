@@ -1,0 +1,232 @@
+#include "frmTarvoll.h"
+
+#include "Bildfeld.h"
+#include "Bilder.h"
+#include "RasterAnsicht.h"
+#include "Schriften.h"
+#include "Twips.h"
+#include "basTarvoll.h"
+
+#include <QDateTime>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTimer>
+
+namespace {
+
+constexpr QSize Wuerfelgroesse{Pixel(615), Pixel(495)};
+
+template <typename W>
+W* Anlegen(QWidget* eltern, const char* name, QRect lage)
+{
+    auto* element = new W(eltern);
+    element->setObjectName(QString::fromLatin1(name));
+    element->setGeometry(lage);
+    return element;
+}
+
+QLabel* Beschriftung(QWidget* eltern, const char* name, QRect lage, const QString& text = {})
+{
+    auto* beschriftung = Anlegen<QLabel>(eltern, name, lage);
+    beschriftung->setText(text);
+    beschriftung->setAlignment(Qt::AlignCenter);
+    return beschriftung;
+}
+
+}  // namespace
+
+frmTarvoll::frmTarvoll(basTarvoll& spiel, QString programmordner, QWidget* eltern)
+    : QMainWindow(eltern), spiel_(spiel), programmordner_(std::move(programmordner))
+{
+    setObjectName(QStringLiteral("frmTarvoll"));
+    setWindowTitle(QStringLiteral("Quorin Tarvoll"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    SteuerelementeAnlegen();
+    MenuesAnlegen();
+    StatusleisteAnlegen();
+    Tabreihenfolge();
+    EreignisseVerbinden();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    // Laden des Fensters: das Spiel richtet sich ein, bevor das Fenster erscheint.
+    spiel_.AnzeigeGeaendert = [this] { Anzeigen(); };
+    spiel_.SpielInitialisieren();
+
+    adjustSize();
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen()->availableGeometry()));
+}
+
+frmTarvoll::~frmTarvoll() { spiel_.AnzeigeGeaendert = nullptr; }
+
+void frmTarvoll::SteuerelementeAnlegen()
+{
+    auto* flaeche = new QWidget(this);
+    flaeche->setFixedSize(Pixel(10875), Pixel(6705));
+    setCentralWidget(flaeche);
+
+    Image1 = Anlegen<Bildfeld>(flaeche, "Image1", Twips(0, 0, 15000, 750));
+    mfgPunktanzeige = new RasterAnsicht(spiel_.frmTarvoll.mfgPunktanzeige, flaeche);
+    mfgPunktanzeige->setObjectName(QStringLiteral("mfgPunktanzeige"));
+    mfgPunktanzeige->setGeometry(Twips(120, 1080, 1935, 4340));
+
+    fraAnimation = Anlegen<QGroupBox>(flaeche, "fraAnimation", Twips(2280, 1200, 8415, 3495));
+    const std::array<int, 5> links{480, 2280, 3960, 5640, 7320};
+    for (std::size_t i = 0; i < 5; ++i) {
+        imgWuerfel[i] = Anlegen<Bildfeld>(fraAnimation, "imgWuerfel", Twips(links[i], 600, 615, 495));
+        imgWuerfel[i]->setProperty("index", static_cast<int>(i));
+        imgWuerfel[i]->setCursor(Qt::PointingHandCursor);
+        // Würfeltext 0 liegt über dem Rahmen im Fenster, die übrigen im Rahmen.
+        txtWuerfel[i] = i == 0 ? Anlegen<QLineEdit>(flaeche, "txtWuerfel", Twips(2760, 1440, 375, 285))
+                               : Anlegen<QLineEdit>(fraAnimation, "txtWuerfel", Twips(links[i], 240, 375, 285));
+        txtWuerfel[i]->setProperty("index", static_cast<int>(i));
+        txtWuerfel[i]->setTextMargins(0, 0, 0, 0);
+    }
+    fraInfo = Anlegen<QGroupBox>(fraAnimation, "fraInfo", Twips(480, 1680, 7455, 855));
+    lblInfo = Beschriftung(fraInfo, "lblInfo", Twips(120, 240, 7215, 495));
+    lblInfo->setFont(Standardschrift(18));
+
+    cmdWuerfeln = Anlegen<QPushButton>(flaeche, "cmdWuerfeln", Twips(2760, 3960, 7455, 495));
+    cmdWuerfeln->setText(QStringLiteral("&Würfeln"));
+    cmdNeu = Anlegen<QPushButton>(flaeche, "cmdNeu", Twips(2280, 4920, 1215, 495));
+    cmdNeu->setText(QStringLiteral("&Neues Spiel"));
+    lblRunde2 = Beschriftung(flaeche, "lblRunde2", Twips(3840, 5040, 1095, 255), QStringLiteral("Runde:"));
+    lblRunde = Beschriftung(flaeche, "lblRunde", Twips(5160, 4800, 1215, 615));
+    lblRunde->setFont(Zaehlerschrift());
+    lblWurf2 = Beschriftung(flaeche, "lblWurf2", Twips(6720, 5040, 1095, 255), QStringLiteral("Wurf:"));
+    lblWurf = Beschriftung(flaeche, "lblWurf", Twips(7920, 4800, 1215, 615));
+    lblWurf->setFont(Zaehlerschrift());
+    cmdBeenden = Anlegen<QPushButton>(flaeche, "cmdBeenden", Twips(9480, 4920, 1215, 495));
+    cmdBeenden->setText(QStringLiteral("&Beenden"));
+    Image2 = Anlegen<Bildfeld>(flaeche, "Image2", Twips(0, 5880, 15000, 750));
+
+    // Was über dem Rahmen liegt, muss auch darüber gezeichnet werden.
+    txtWuerfel[0]->raise();
+    cmdWuerfeln->raise();
+}
+
+void frmTarvoll::MenuesAnlegen()
+{
+    const auto befehl = [this](QMenu* menue, const char* name, const QString& text) {
+        auto* aktion = menue->addAction(text);
+        aktion->setObjectName(QString::fromLatin1(name));
+        return aktion;
+    };
+    mnuDatei = menuBar()->addMenu(QStringLiteral("&Datei"));
+    mnuDatei->setObjectName(QStringLiteral("mnuDatei"));
+    mnuOeffnen = befehl(mnuDatei, "mnuOeffnen", QStringLiteral("Ö&ffnen"));
+    mnuSpeichern = befehl(mnuDatei, "mnuSpeichern", QStringLiteral("&Speichern"));
+    mnuDummy = mnuDatei->addSeparator();
+    mnuDummy->setObjectName(QStringLiteral("mnuDummy"));
+    mnuInfo = befehl(mnuDatei, "mnuInfo", QStringLiteral("&Info"));
+    mnuDebug = befehl(mnuDatei, "mnuDebug", QStringLiteral("&Debug"));
+    mnuBeenden = befehl(mnuDatei, "mnuBeenden", QStringLiteral("&Beenden"));
+
+    mnuSpiel = menuBar()->addMenu(QStringLiteral("Spie&l"));
+    mnuSpiel->setObjectName(QStringLiteral("mnuSpiel"));
+    mnuSpieler = befehl(mnuSpiel, "mnuSpieler", QStringLiteral("Spi&eler"));
+    mnuStatistik = befehl(mnuSpiel, "mnuStatistik", QStringLiteral("&Statistik"));
+
+    mnuHilfe = menuBar()->addMenu(QStringLiteral("?"));
+    mnuHilfe->setObjectName(QStringLiteral("mnuHilfe"));
+    mnuSpielregeln = befehl(mnuHilfe, "mnuSpielregeln", QStringLiteral("Spielregeln"));
+    mnuLiesmich = befehl(mnuHilfe, "mnuLiesmich", QStringLiteral("Liesmich"));
+}
+
+void frmTarvoll::StatusleisteAnlegen()
+{
+    auto* leiste = statusBar();
+    leiste->setObjectName(QStringLiteral("stbAnzeige"));
+    leiste->setFixedHeight(Pixel(375));
+    leiste->setSizeGripEnabled(false);
+    for (std::size_t i = 0; i < stbAnzeige.size(); ++i) {
+        stbAnzeige[i] = new QLabel(leiste);
+        stbAnzeige[i]->setMinimumWidth(Pixel(1440));
+        stbAnzeige[i]->setFrameShape(QFrame::Panel);
+        stbAnzeige[i]->setFrameShadow(QFrame::Sunken);
+        leiste->addWidget(stbAnzeige[i], i + 1 == stbAnzeige.size() ? 1 : 0);
+    }
+    auto* uhr = new QTimer(this);
+    connect(uhr, &QTimer::timeout, this, &frmTarvoll::UhrAnzeigen);
+    uhr->start(1000);
+    UhrAnzeigen();
+}
+
+void frmTarvoll::UhrAnzeigen()
+{
+    const auto jetzt = QDateTime::currentDateTime();
+    stbAnzeige[0]->setText(jetzt.toString(QStringLiteral("dd.MM.yyyy")));
+    stbAnzeige[1]->setText(jetzt.toString(QStringLiteral("HH:mm")));
+}
+
+void frmTarvoll::Tabreihenfolge()
+{
+    QWidget* vorher = mfgPunktanzeige;
+    for (QWidget* naechstes : {static_cast<QWidget*>(cmdWuerfeln), static_cast<QWidget*>(cmdBeenden),
+                               static_cast<QWidget*>(cmdNeu)}) {
+        setTabOrder(vorher, naechstes);
+        vorher = naechstes;
+    }
+    for (auto* text : txtWuerfel) {
+        setTabOrder(vorher, text);
+        vorher = text;
+    }
+}
+
+void frmTarvoll::EreignisseVerbinden()
+{
+    connect(cmdWuerfeln, &QPushButton::clicked, this, [this] { spiel_.frmTarvoll_cmdWuerfeln_Click(); });
+    connect(cmdNeu, &QPushButton::clicked, this, [this] { spiel_.frmTarvoll_cmdNeu_Click(); });
+    connect(cmdBeenden, &QPushButton::clicked, this, &QWidget::close);
+    for (std::size_t i = 0; i < 5; ++i) {
+        const auto index = static_cast<std::int16_t>(i);
+        connect(imgWuerfel[i], &Bildfeld::angeklickt, this, [this, index] { spiel_.frmTarvoll_imgWuerfel_Click(index); });
+        connect(txtWuerfel[i], &QLineEdit::textEdited, this,
+                [this, i](const QString& text) { spiel_.frmTarvoll.txtWuerfel[i] = text.toStdString(); });
+    }
+    connect(mfgPunktanzeige, &RasterAnsicht::zelleAngeklickt, this,
+            [this] { spiel_.frmTarvoll_mfgPunktanzeige_Click(); });
+}
+
+void frmTarvoll::WuerfelbildZeigen(int index, const Wuerfelbild& bild)
+{
+    const auto stelle = static_cast<std::size_t>(index);
+    const auto datei = QString::fromStdString(bild.datei);
+    if (datei != gezeigteBilder_[stelle] || devicePixelRatioF() != gezeigtesPixelverhaeltnis_) {
+        imgWuerfel[stelle]->BildSetzen(WuerfelbildLaden(programmordner_, datei, Wuerfelgroesse, devicePixelRatioF()));
+        gezeigteBilder_[stelle] = datei;
+    }
+    imgWuerfel[stelle]->RahmenSetzen(bild.rahmen);
+}
+
+void frmTarvoll::Anzeigen()
+{
+    const auto& anzeige = spiel_.frmTarvoll;
+    for (std::size_t i = 0; i < 5; ++i) {
+        const auto text = QString::fromStdString(anzeige.txtWuerfel[i]);
+        if (txtWuerfel[i]->text() != text) {
+            txtWuerfel[i]->setText(text);
+        }
+        txtWuerfel[i]->setVisible(anzeige.txtWuerfelSichtbar);
+        WuerfelbildZeigen(static_cast<int>(i), anzeige.imgWuerfel[i]);
+    }
+    if (devicePixelRatioF() != gezeigtesPixelverhaeltnis_) {
+        Image1->BildSetzen(FensterbildLaden(QStringLiteral("banner.jpg"), devicePixelRatioF()));
+        Image2->BildSetzen(Image1->Bild());
+        gezeigtesPixelverhaeltnis_ = devicePixelRatioF();
+    }
+    lblInfo->setText(QString::fromStdString(anzeige.lblInfo));
+    lblRunde->setText(QString::fromStdString(anzeige.lblRunde));
+    lblWurf->setText(QString::fromStdString(anzeige.lblWurf));
+    cmdWuerfeln->setEnabled(anzeige.cmdWuerfelnAktiv);
+    stbAnzeige[2]->setText(QString::fromStdString(anzeige.stbAnzeigeText));
+    mnuDebug->setVisible(anzeige.mnuDebugSichtbar);
+    mfgPunktanzeige->Aktualisieren();
+}

@@ -5,4 +5,4 @@ inline constexpr const char* AnwendungsTitel = "Tarvoll";
 inline constexpr const char* Spieltitel = "Quorin Tarvoll";
 inline constexpr const char* Version = "1.2.8";
 inline constexpr const char* Produktinfo = "Quorin_Tarvoll,Vollversion,1,2,8,deutsch";
-inline constexpr const char* Urheberhinweis = "© 2026 die Entwickler von Quorin Tarvoll";
+inline constexpr const char* Urheberhinweis = "© 2026 Entwickler von Quorin Tarvoll";

@@ -21,7 +21,7 @@ bool IstKopfzelle(const QModelIndex& index)
     return index.row() < Raster::FesteZeilen || index.column() < Raster::FesteSpalten;
 }
 
-constexpr int Innenabstand = 3;
+constexpr int Innenabstand = 2;
 
 // Zeichnet jede Zelle selbst: Kopfzellen in Schaltflächenfarbe mit schwarzen Linien,
 // die übrigen in Fensterfarbe mit hellgrauen, die aktuelle in der Markierungsfarbe.
@@ -124,6 +124,8 @@ RasterAnsicht::RasterAnsicht(Raster& raster, QWidget* eltern)
     verticalHeader()->setMinimumSectionSize(1);
     verticalHeader()->setDefaultSectionSize(Zeilenhoehe);
     setShowGrid(false);
+    // Ohne eigenen Rand passen die achtzehn Zeilen genau in die Höhe des Spielzettels.
+    setFrameShape(QFrame::NoFrame);
     setSelectionMode(QAbstractItemView::NoSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);

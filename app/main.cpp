@@ -1,3 +1,4 @@
+#include "Dateiauswahl.h"
 #include "Programm.h"
 #include "QtMeldungen.h"
 #include "Schriften.h"
@@ -28,7 +29,8 @@ int main(int argc, char** argv)
     QtMeldungen meldungen;
     Zufallsgenerator zufall;
     Systemuhr uhr;
-    Programm programm(meldungen, zufall, uhr, kommandozeile, QApplication::applicationDirPath());
+    QtDateiauswahl dateiauswahl;
+    Programm programm({meldungen, zufall, uhr, dateiauswahl, QApplication::applicationDirPath()}, kommandozeile);
     programm.Starten();
     return QApplication::exec();
 }

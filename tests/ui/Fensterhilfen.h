@@ -11,18 +11,55 @@
 #include <QStatusBar>
 #include <QtTest>
 
+#include <deque>
+#include <optional>
+#include <vector>
+
+// Dateidialoge nach Drehbuch: jede Antwort ist ein gewählter Name oder Abbrechen (nullopt).
+class SkriptDateiauswahl : public Dateiauswahl {
+public:
+    struct Aufruf {
+        bool speichern;
+        Dateidialog einstellungen;  // wie der Dialog sie beim Zeigen hatte
+    };
+    std::deque<std::optional<QString>> antworten;
+    std::vector<Aufruf> aufrufe;
+
+    bool ShowOpen(Dateidialog& dialog, QWidget*) override { return Antworten(dialog, false); }
+    bool ShowSave(Dateidialog& dialog, QWidget*) override { return Antworten(dialog, true); }
+
+private:
+    bool Antworten(Dateidialog& dialog, bool speichern)
+    {
+        aufrufe.push_back({speichern, dialog});
+        std::optional<QString> antwort;
+        if (!antworten.empty()) {
+            antwort = antworten.front();
+            antworten.pop_front();
+        }
+        if (antwort) {
+            dialog.FileName = *antwort;
+        }
+        return antwort.has_value();
+    }
+};
+
 // Ein Hauptfenster mit Attrappen für Meldungen und Zufall, wie es das Programm nach dem
 // Klick auf die Titelkarte zeigt.
 struct Fenstertisch {
     SkriptMeldungen meldungen;
     SkriptZufall zufall;
     FesteUhr uhr;
+    SkriptDateiauswahl dateiauswahl;
     basTarvoll spiel;
     frmTarvoll fenster;
+    int beendet = 0;
 
     explicit Fenstertisch(std::string kommandozeile = {}, QString programmordner = QStringLiteral(PROGRAMMORDNER))
-        : spiel(meldungen, zufall, uhr, std::move(kommandozeile)), fenster(spiel, std::move(programmordner))
+        : spiel(meldungen, zufall, uhr, std::move(kommandozeile)),
+          fenster(spiel, Umgebung{meldungen, zufall, uhr, dateiauswahl, std::move(programmordner)})
     {
+        fenster.ProgrammBeenden = [this] { ++beendet; };
         fenster.show();
     }
 

@@ -30,7 +30,8 @@ private slots:
         SkriptMeldungen meldungen;
         SkriptZufall zufall;
         FesteUhr uhr;
-        Programm programm(meldungen, zufall, uhr, {}, QStringLiteral(PROGRAMMORDNER));
+        SkriptDateiauswahl dateiauswahl;
+        Programm programm({meldungen, zufall, uhr, dateiauswahl, QStringLiteral(PROGRAMMORDNER)}, {});
         programm.Starten();
         QPointer<frmTitelbild> titel = programm.titelbild();
         QVERIFY(titel);

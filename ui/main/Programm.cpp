@@ -3,9 +3,8 @@
 #include "frmTarvoll.h"
 #include "frmTitelbild.h"
 
-Programm::Programm(Meldungen& meldungen, Zufallsquelle& zufall, Uhr& uhr, std::string kommandozeile,
-                   QString programmordner)
-    : spiel_(meldungen, zufall, uhr, std::move(kommandozeile)), programmordner_(std::move(programmordner))
+Programm::Programm(const Umgebung& umgebung, std::string kommandozeile)
+    : umgebung_(umgebung), spiel_(umgebung.meldungen, umgebung.zufall, umgebung.uhr, std::move(kommandozeile))
 {
 }
 
@@ -30,7 +29,7 @@ void Programm::Starten()
 void Programm::HauptfensterZeigen()
 {
     if (!hauptfenster_) {
-        hauptfenster_ = new frmTarvoll(spiel_, programmordner_);
+        hauptfenster_ = new frmTarvoll(spiel_, umgebung_);
         hauptfenster_->setAttribute(Qt::WA_DeleteOnClose);
     }
     hauptfenster_->show();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Umgebung.h"
 #include "basTarvoll.h"
 
 #include <QObject>
@@ -13,8 +14,7 @@ class frmTitelbild;
 class Programm : public QObject {
     Q_OBJECT
 public:
-    Programm(Meldungen& meldungen, Zufallsquelle& zufall, Uhr& uhr, std::string kommandozeile,
-             QString programmordner);
+    Programm(const Umgebung& umgebung, std::string kommandozeile);
     ~Programm() override;
 
     void Starten();
@@ -27,8 +27,8 @@ public:
     void HauptfensterZeigen();
 
 private:
+    Umgebung umgebung_;
     basTarvoll spiel_;
-    QString programmordner_;
     QPointer<frmTitelbild> titelbild_;
     QPointer<frmTarvoll> hauptfenster_;
 };

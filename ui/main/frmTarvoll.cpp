@@ -7,6 +7,7 @@
 #include "Twips.h"
 #include "basTarvoll.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QGroupBox>
 #include <QLabel>
@@ -42,8 +43,8 @@ QLabel* Beschriftung(QWidget* eltern, const char* name, QRect lage, const QStrin
 
 }  // namespace
 
-frmTarvoll::frmTarvoll(basTarvoll& spiel, QString programmordner, QWidget* eltern)
-    : QMainWindow(eltern), spiel_(spiel), programmordner_(std::move(programmordner))
+frmTarvoll::frmTarvoll(basTarvoll& spiel, const Umgebung& umgebung, QWidget* eltern)
+    : QMainWindow(eltern), ProgrammBeenden([] { QCoreApplication::exit(0); }), spiel_(spiel), umgebung_(umgebung)
 {
     setObjectName(QStringLiteral("frmTarvoll"));
     setWindowTitle(QStringLiteral("Quorin Tarvoll"));
@@ -184,7 +185,13 @@ void frmTarvoll::EreignisseVerbinden()
 {
     connect(cmdWuerfeln, &QPushButton::clicked, this, [this] { spiel_.frmTarvoll_cmdWuerfeln_Click(); });
     connect(cmdNeu, &QPushButton::clicked, this, [this] { spiel_.frmTarvoll_cmdNeu_Click(); });
-    connect(cmdBeenden, &QPushButton::clicked, this, &QWidget::close);
+    connect(cmdBeenden, &QPushButton::clicked, this, &frmTarvoll::frmTarvoll_cmdBeenden_Click);
+    connect(mnuBeenden, &QAction::triggered, this, &frmTarvoll::frmTarvoll_mnuBeenden_Click);
+    connect(mnuOeffnen, &QAction::triggered, this, &frmTarvoll::frmTarvoll_mnuOeffnen_Click);
+    connect(mnuSpeichern, &QAction::triggered, this, &frmTarvoll::frmTarvoll_mnuSpeichern_Click);
+    connect(mnuInfo, &QAction::triggered, this, &frmTarvoll::frmTarvoll_mnuInfo_Click);
+    connect(mnuSpielregeln, &QAction::triggered, this, &frmTarvoll::frmTarvoll_mnuSpielregeln_Click);
+    connect(mnuLiesmich, &QAction::triggered, this, &frmTarvoll::frmTarvoll_mnuLiesmich_Click);
     for (std::size_t i = 0; i < 5; ++i) {
         const auto index = static_cast<std::int16_t>(i);
         connect(imgWuerfel[i], &Bildfeld::angeklickt, this, [this, index] { spiel_.frmTarvoll_imgWuerfel_Click(index); });
@@ -200,7 +207,7 @@ void frmTarvoll::WuerfelbildZeigen(int index, const Wuerfelbild& bild)
     const auto stelle = static_cast<std::size_t>(index);
     const auto datei = QString::fromStdString(bild.datei);
     if (datei != gezeigteBilder_[stelle] || devicePixelRatioF() != gezeigtesPixelverhaeltnis_) {
-        imgWuerfel[stelle]->BildSetzen(WuerfelbildLaden(programmordner_, datei, Wuerfelgroesse, devicePixelRatioF()));
+        imgWuerfel[stelle]->BildSetzen(WuerfelbildLaden(umgebung_.programmordner, datei, Wuerfelgroesse, devicePixelRatioF()));
         gezeigteBilder_[stelle] = datei;
     }
     imgWuerfel[stelle]->RahmenSetzen(bild.rahmen);

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "Dateiauswahl.h"
+#include "Umgebung.h"
+
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 
 class basTarvoll;
 class Bildfeld;
@@ -20,8 +24,7 @@ struct Wuerfelbild;
 class frmTarvoll : public QMainWindow {
     Q_OBJECT
 public:
-    // `programmordner` ist der Ordner, in dem "bilder" und "hilfe" liegen.
-    frmTarvoll(basTarvoll& spiel, QString programmordner, QWidget* eltern = nullptr);
+    frmTarvoll(basTarvoll& spiel, const Umgebung& umgebung, QWidget* eltern = nullptr);
     ~frmTarvoll() override;
 
     // Steuerelemente, wie das Spiel sie kennt.
@@ -56,12 +59,26 @@ public:
     QAction* mnuSpielregeln = nullptr;
     QAction* mnuLiesmich = nullptr;
 
+    // Die Einstellungen des Dateidialogs, solange das Fenster lebt.
+    Dateidialog cdlDialog1;
+
+    // Beendet das Programm sofort; Tests setzen hier ihren Beobachter ein.
+    std::function<void()> ProgrammBeenden;
+
     basTarvoll& spiel() { return spiel_; }
-    const QString& programmordner() const { return programmordner_; }
+    const QString& programmordner() const { return umgebung_.programmordner; }
 
 public slots:
     // Übernimmt den Anzeigezustand des Spiels in die Steuerelemente.
     void Anzeigen();
+
+    void frmTarvoll_cmdBeenden_Click();
+    void frmTarvoll_mnuBeenden_Click();
+    void frmTarvoll_mnuOeffnen_Click();
+    void frmTarvoll_mnuSpeichern_Click();
+    void frmTarvoll_mnuInfo_Click();
+    void frmTarvoll_mnuSpielregeln_Click();
+    void frmTarvoll_mnuLiesmich_Click();
 
 private:
     void SteuerelementeAnlegen();
@@ -71,9 +88,11 @@ private:
     void Tabreihenfolge();
     void WuerfelbildZeigen(int index, const Wuerfelbild& bild);
     void UhrAnzeigen();
+    void HilfeOeffnen(const QString& datei);
+    void DateidialogEinrichten(const QString& titel);
 
     basTarvoll& spiel_;
-    QString programmordner_;
+    Umgebung umgebung_;
     std::array<QString, 5> gezeigteBilder_;
     qreal gezeigtesPixelverhaeltnis_ = 0;
 };

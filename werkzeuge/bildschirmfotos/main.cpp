@@ -2,6 +2,7 @@
 //   bildschirmfotos <zielordner> [<skalierung>]
 // Das Hauptfenster wird mitten in einem Spiel gezeigt, mit gehaltenen Würfeln.
 
+#include "Dateiauswahl.h"
 #include "Programm.h"
 #include "QtMeldungen.h"
 #include "Schriften.h"
@@ -76,7 +77,8 @@ int main(int argc, char** argv)
     QDir().mkpath(ziel.path());
 
     Vorgaben vorgaben;
-    Programm programm(vorgaben, vorgaben, vorgaben, {}, QApplication::applicationDirPath());
+    QtDateiauswahl dateiauswahl;
+    Programm programm({vorgaben, vorgaben, vorgaben, dateiauswahl, QApplication::applicationDirPath()}, {});
     bool gut = true;
 
     frmTitelbild titel;

@@ -1,0 +1,64 @@
+// Die Befehle der Menüs und des Knopfs "Beenden" im Hauptfenster.
+
+#include "frmTarvoll.h"
+
+#include "Schnittstellen.h"
+#include "frmTitelbild.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
+
+void frmTarvoll::frmTarvoll_cmdBeenden_Click()
+{
+    const Meldung frage{"Quorin Tarvoll - Beenden", "Programm beenden?", Knoepfe::JaNein, Symbol::Frage};
+    if (umgebung_.meldungen.Zeigen(frage) != Antwort::Nein) {
+        ProgrammBeenden();
+    }
+}
+
+void frmTarvoll::frmTarvoll_mnuBeenden_Click() { frmTarvoll_cmdBeenden_Click(); }
+
+void frmTarvoll::frmTarvoll_mnuInfo_Click()
+{
+    frmTitelbild info(this);
+    info.exec();
+}
+
+void frmTarvoll::frmTarvoll_mnuSpielregeln_Click() { HilfeOeffnen(QStringLiteral("Spielregeln.htm")); }
+
+void frmTarvoll::frmTarvoll_mnuLiesmich_Click() { HilfeOeffnen(QStringLiteral("Liesmich.htm")); }
+
+// Der Dokumentöffner des Desktops zeigt die Seite; scheitert er oder fehlt sie, bleibt alles still.
+void frmTarvoll::HilfeOeffnen(const QString& datei)
+{
+    const QFileInfo seite(QDir(umgebung_.programmordner).filePath(QStringLiteral("hilfe/") + datei));
+    if (seite.isFile()) {
+        QDesktopServices::openUrl(QUrl::fromLocalFile(seite.absoluteFilePath()));
+    }
+}
+
+void frmTarvoll::DateidialogEinrichten(const QString& titel)
+{
+    cdlDialog1.DialogTitle = titel;
+    cdlDialog1.Filter = QStringLiteral("Quorin Tarvoll Spielstand (*.qts)");
+    cdlDialog1.DefaultExt = QStringLiteral("qts");
+}
+
+void frmTarvoll::frmTarvoll_mnuOeffnen_Click()
+{
+    DateidialogEinrichten(QStringLiteral("Spielstand öffnen"));
+    if (!umgebung_.dateiauswahl.ShowOpen(cdlDialog1, this)) {
+        return;
+    }
+}
+
+void frmTarvoll::frmTarvoll_mnuSpeichern_Click()
+{
+    DateidialogEinrichten(QStringLiteral("Spielstand speichern"));
+    cdlDialog1.FileName = QStringLiteral("Spielstand1");
+    if (!umgebung_.dateiauswahl.ShowSave(cdlDialog1, this)) {
+        return;
+    }
+}

@@ -6,15 +6,22 @@ void basTarvoll::frmTarvoll_cmdNeu_Click()
     AnzeigeMelden();
 }
 
+// Erst wenn in diesem Lauf gewürfelt wurde, gibt es etwas zu verlieren: dann wird gefragt.
+bool basTarvoll::SpielAbbrechenBestaetigt()
+{
+    if (!blnGewuerfelt) {
+        return true;
+    }
+    const auto frage = intRunde < 14
+                           ? Meldung{"Spiel abbrechen", "Aktuelles Spiel abbrechen?", Knoepfe::JaNein, Symbol::Frage}
+                           : Meldung{"Neustart", "Neues Spiel?", Knoepfe::JaNein, Symbol::Frage};
+    return Fragen(frage) != Antwort::Nein;
+}
+
 void basTarvoll::NeuesSpiel()
 {
-    if (blnGewuerfelt) {
-        const auto frage = intRunde < 14
-                               ? Meldung{"Spiel abbrechen", "Aktuelles Spiel abbrechen?", Knoepfe::JaNein, Symbol::Frage}
-                               : Meldung{"Neustart", "Neues Spiel?", Knoepfe::JaNein, Symbol::Frage};
-        if (Fragen(frage) == Antwort::Nein) {
-            return;
-        }
+    if (!SpielAbbrechenBestaetigt()) {
+        return;
     }
     HaltenAufheben();
     auto& blatt = frmTarvoll.mfgPunktanzeige;

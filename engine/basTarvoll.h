@@ -3,6 +3,7 @@
 #include "Anzeige.h"
 #include "Feld.h"
 #include "Schnittstellen.h"
+#include "Spielstand.h"
 
 #include <cstdint>
 #include <functional>
@@ -74,6 +75,10 @@ public:
     void PunkteLoeschen();
     void WuerfelLeerAnzeigen();
 
+    // --- Spielstand (Speichern und Laden) ---
+    Spielstand SpielstandGeben() const;
+    bool SpielstandUebernehmen(const Spielstand& stand);  // false: abgelehnt oder abgebrochen
+
     // --- Ereignisse des Hauptfensters ---
     void frmTarvoll_cmdNeu_Click();
     void frmTarvoll_cmdWuerfeln_Click();
@@ -87,6 +92,7 @@ public:
 
 private:
     Antwort Fragen(const Meldung& meldung);
+    bool SpielAbbrechenBestaetigt();
     void HaltenAufheben();
     std::int16_t SummeAllerWuerfel() const;
     std::int16_t SummeDerAugen(std::int16_t augen) const;

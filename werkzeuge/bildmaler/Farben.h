@@ -5,7 +5,9 @@
 // Farben, die mehrere Bilder teilen, damit Würfel, Logos und Symbole zusammenpassen.
 namespace bildmaler::farben {
 
-inline const QColor Fenster(0xef, 0xef, 0xef);   // Hintergrund der Spielfenster
+// Die Würfel liegen in einem Gruppenrahmen, den Qts Fusion-Stil einen Hauch dunkler füllt als
+// das Fenster (#efefef): so verschwindet der Rand des Bildes dort ganz.
+inline const QColor Wuerfelgrund(0xec, 0xec, 0xec);
 inline const QColor Weiss(0xff, 0xff, 0xff);
 inline const QColor Spielrot(0x9e, 0x16, 0x20);    // Schrift "TARVOLL", passend zum gehaltenen Würfel
 inline const QColor Schiefer(0x24, 0x34, 0x4d);    // Wortmarke "quorin"

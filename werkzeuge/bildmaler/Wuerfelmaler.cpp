@@ -124,7 +124,7 @@ QImage WuerfelbildMalen(int augen, Wuerfelart art, int massstab)
     const int breite = 41 * massstab;
     const int hoehe = 33 * massstab;
     QImage bild(breite, hoehe, QImage::Format_RGB32);
-    bild.fill(farben::Fenster);
+    bild.fill(farben::Wuerfelgrund);
 
     QPainter maler(&bild);
     maler.setRenderHint(QPainter::Antialiasing);

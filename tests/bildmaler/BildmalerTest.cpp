@@ -238,12 +238,13 @@ private slots:
         const QImage bild = Laden(datei);
         QVERIFY(!bild.isNull());
 
-        // Der Rand ist ein helles, neutrales Grau wie der Hintergrund der Fenster.
+        // Der Rand ist ein helles, neutrales Grau wie der Hintergrund der Fenster; ein wenig
+        // Farbe sickert beim JPEG-Packen (halbe Farbauflösung) vom Würfel bis in die Ecken.
         for (const QPoint ecke : {QPoint(0, 0), QPoint(bild.width() - 1, 0)}) {
             const QRgb farbe = bild.pixel(ecke);
             const int buntheit = std::max({qRed(farbe), qGreen(farbe), qBlue(farbe)})
                                  - std::min({qRed(farbe), qGreen(farbe), qBlue(farbe)});
-            QVERIFY2(buntheit <= 4 && Helligkeit(farbe) > 225 && Helligkeit(farbe) < 250, qPrintable(datei));
+            QVERIFY2(buntheit <= 12 && Helligkeit(farbe) > 225 && Helligkeit(farbe) < 250, qPrintable(datei));
         }
 
         const QList<QPointF> mitten = Augen(bild);

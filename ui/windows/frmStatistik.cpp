@@ -1,0 +1,79 @@
+#include "frmStatistik.h"
+
+#include "Bildfeld.h"
+#include "Bilder.h"
+#include "Produkt.h"
+#include "RasterAnsicht.h"
+#include "Schriften.h"
+#include "Statistik.h"
+#include "Twips.h"
+#include "basTarvoll.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <QStyle>
+
+namespace {
+
+template <typename W>
+W* Anlegen(QWidget* eltern, const char* name, QRect lage)
+{
+    auto* element = new W(eltern);
+    element->setObjectName(QString::fromLatin1(name));
+    element->setGeometry(lage);
+    return element;
+}
+
+}  // namespace
+
+frmStatistik::frmStatistik(const basTarvoll& spiel, QWidget* eltern) : QWidget(eltern)
+{
+    setObjectName(QStringLiteral("frmStatistik"));
+    setWindowTitle(QString::fromUtf8(Spieltitel) + QStringLiteral(" - Statistik"));
+    // Ein Werkzeugfenster erscheint nicht in der Taskleiste; Schließfeld ja, Minimieren und Maximieren nein.
+    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(Pixel(4605), Pixel(4770));
+    QPalette farben = palette();
+    farben.setColor(QPalette::Window, Qt::white);
+    setPalette(farben);
+    setAutoFillBackground(true);
+
+    Image1 = Anlegen<Bildfeld>(this, "Image1", Twips(795, 120, 3000, 600));
+
+    lblStatistik = Anlegen<QLabel>(this, "lblStatistik", Twips(1268, 720, 2055, 375));
+    lblStatistik->setText(QStringLiteral("Statistik"));
+    lblStatistik->setAlignment(Qt::AlignCenter);
+    lblStatistik->setFont(Standardschrift(13.5, true));
+    lblStatistik->setAutoFillBackground(true);
+
+    StatistikAufbauen(tabelle_, spiel.strSpielername);
+    mfgStatistik = new RasterAnsicht(tabelle_, this);
+    mfgStatistik->setObjectName(QStringLiteral("mfgStatistik"));
+    mfgStatistik->setGeometry(Twips(315, 1560, 3975, 2055));
+    // Die leere fünfte Spalte ist nur ein schmaler Rest; ohne diese Grenze würde sie breiter
+    // als der Platz neben den vier festen Spalten und brächte Rollbalken mit.
+    mfgStatistik->horizontalHeader()->setMinimumSectionSize(1);
+    mfgStatistik->Aktualisieren();
+
+    cmdSchliessen = Anlegen<QPushButton>(this, "cmdSchliessen", Twips(1695, 3960, 1215, 495));
+    cmdSchliessen->setText(QStringLiteral("&Schliessen"));
+    connect(cmdSchliessen, &QPushButton::clicked, this, &QWidget::close);
+
+    setTabOrder(mfgStatistik, cmdSchliessen);
+}
+
+// Die Tabelle hängt an der Ansicht; die Ansicht geht zuerst, solange die Tabelle noch lebt.
+frmStatistik::~frmStatistik() { delete mfgStatistik; }
+
+void frmStatistik::showEvent(QShowEvent* ereignis)
+{
+    if (!ereignis->spontaneous()) {
+        Image1->BildSetzen(FensterbildLaden(QStringLiteral("namenslogo.jpg"), devicePixelRatioF()));
+        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen()->availableGeometry()));
+    }
+    QWidget::showEvent(ereignis);
+}

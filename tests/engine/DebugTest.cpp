@@ -139,20 +139,6 @@ INSTANTIATE_TEST_SUITE_P(Zeilen, DebugWertenTest,
                                          Wertungsfall{"23456", 13, "30"}, Wertungsfall{"66666", 15, "30"},
                                          Wertungsfall{"55555", 5, "25"}, Wertungsfall{"11111", 1, "5"}));
 
-TEST_F(DebugTest, FullhouseVorgabeGegenWurfOhneFullhouse)
-{
-    tisch.Werfen({6, 6, 6, 6, 6});
-    WuerfelVorgeben(spiel, "33322");
-    tisch.Klicken(12);
-    EXPECT_EQ(tisch.Spielzelle(12), (Zelle{"25", Gruen, false}));
-
-    // Umgekehrt: eine große Straße geworfen, eine Vorgabe ohne Straße gesetzt.
-    tisch.Werfen({1, 2, 3, 4, 5});
-    WuerfelVorgeben(spiel, "11111");
-    tisch.Klicken(14);
-    EXPECT_TRUE(tisch.Spielzelle(14).durchgestrichen);
-}
-
 // --- Vorgabe und Wurf ---
 
 TEST_F(DebugTest, WurfUeberschreibtDieVorgabe)

@@ -261,7 +261,6 @@ private slots:
         QVERIFY(!(debug.windowFlags() & Qt::WindowMinimizeButtonHint));
         QVERIFY(!(debug.windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(debug.windowFlags() & Qt::WindowCloseButtonHint);
-        QVERIFY(!debug.isModal());
         // Das Hauptfenster bleibt bedienbar.
         QTest::mouseClick(tisch.fenster.cmdNeu, Qt::LeftButton);
         QVERIFY(tisch.fenster.cmdWuerfeln->isEnabled());
@@ -271,10 +270,6 @@ private slots:
         QCOMPARE(ausgabe->lineWrapMode(), QPlainTextEdit::NoWrap);
         QVERIFY(ausgabe->horizontalScrollBar()->isVisible());
         QVERIFY(ausgabe->verticalScrollBar()->isVisible());
-
-        // Öffentliche Zeiger und Namen gehören zusammen.
-        QCOMPARE(debug.cmd44441->objectName(), QStringLiteral("cmd44441"));
-        QCOMPARE(debug.cmdSchliessen->objectName(), QStringLiteral("cmdSchliessen"));
     }
 
     void tabreihenfolge()

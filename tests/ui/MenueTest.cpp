@@ -1,8 +1,12 @@
 #include "Fensterhilfen.h"
+#include "frmDebug.h"
+#include "frmSpieler.h"
+#include "frmStatistik.h"
 #include "frmTitelbild.h"
 
 #include <QAction>
 #include <QDesktopServices>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QTemporaryDir>
 
@@ -17,6 +21,19 @@ public slots:
 
 class MenueTest : public QObject {
     Q_OBJECT
+
+    // Die sichtbaren Hauptfenster einer Art.
+    template <typename Fenster>
+    static QList<Fenster*> Offen()
+    {
+        QList<Fenster*> offen;
+        for (auto* fenster : QApplication::topLevelWidgets()) {
+            if (auto* gesucht = qobject_cast<Fenster*>(fenster); gesucht && gesucht->isVisible()) {
+                offen.append(gesucht);
+            }
+        }
+        return offen;
+    }
 
     static QStringList Eintraege(QMenu* menue)
     {
@@ -132,6 +149,56 @@ private slots:
         QVERIFY(oeffner.geoeffnet.isEmpty());
         QVERIFY(ohneHilfe.meldungen.gezeigt.empty());
         QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    }
+
+    void spielerZeigtDenDialogModal()
+    {
+        Fenstertisch tisch;
+        bool modal = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<frmSpieler*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            modal = dialog->isModal();
+            dialog->txtSpieler1->setText(QStringLiteral("Anna|Berta"));
+            QTest::mouseClick(dialog->cmdOK, Qt::LeftButton);
+        });
+        tisch.fenster.mnuSpieler->trigger();
+        QVERIFY(modal);
+        QCOMPARE(tisch.spiel.strSpielername[1], std::string("Anna|Berta"));
+        QCOMPARE(tisch.Zelltext(0, 1), QStringLiteral("Anna|Berta"));
+        QCOMPARE(tisch.fenster.mfgPunktanzeige->model()->columnCount(), 2);
+        QCOMPARE(tisch.Zelltext(17, 0), QStringLiteral("Summe"));
+    }
+
+    // Statistik- und Debug-Fenster: einmal angelegt, beim zweiten Befehl nur nach vorn geholt.
+    void modeloseFensterGibtEsEinmal()
+    {
+        Fenstertisch tisch("debug");
+        auto& f = tisch.fenster;
+        QVERIFY(f.mnuDebug->isVisible());
+        f.mnuStatistik->trigger();
+        f.mnuDebug->trigger();
+        QCOMPARE(Offen<frmStatistik>().size(), 1);
+        QCOMPARE(Offen<frmDebug>().size(), 1);
+        QVERIFY(!Offen<frmStatistik>().constFirst()->isModal());
+
+        // Ein geänderter Name erscheint erst in einer neu geöffneten Statistik.
+        tisch.spiel.strSpielername[2] = "Neu";
+        f.mnuStatistik->trigger();
+        f.mnuDebug->trigger();
+        QCOMPARE(Offen<frmStatistik>().size(), 1);
+        QCOMPARE(Offen<frmDebug>().size(), 1);
+        auto* offen = Offen<frmStatistik>().constFirst();
+        QCOMPARE(offen->mfgStatistik->model()->index(0, 2).data().toString(), QStringLiteral("Spieler 2 "));
+        QPointer<frmStatistik> alt = offen;
+        offen->close();
+        QTRY_VERIFY(!alt);
+        f.mnuStatistik->trigger();
+        QCOMPARE(Offen<frmStatistik>().size(), 1);
+        QCOMPARE(Offen<frmStatistik>().constFirst()->mfgStatistik->model()->index(0, 2).data().toString(),
+                 QStringLiteral("Neu "));
+        Offen<frmStatistik>().constFirst()->close();
+        Offen<frmDebug>().constFirst()->close();
     }
 
     void dateidialogeMerkenDenNamen()

@@ -121,6 +121,9 @@ RasterAnsicht::RasterAnsicht(Raster& raster, QWidget* eltern)
     setItemDelegate(new RasterZeichner(raster_, this));
     horizontalHeader()->hide();
     verticalHeader()->hide();
+    // Spalten und Zeilen dürfen so schmal werden, wie das Raster sie will: eine leere
+    // Spalte ist nur ein schmaler Rest und soll keine Rollbalken erzwingen.
+    horizontalHeader()->setMinimumSectionSize(1);
     verticalHeader()->setMinimumSectionSize(1);
     verticalHeader()->setDefaultSectionSize(Zeilenhoehe);
     setShowGrid(false);

@@ -3,6 +3,9 @@
 #include "frmTarvoll.h"
 
 #include "Schnittstellen.h"
+#include "frmDebug.h"
+#include "frmSpieler.h"
+#include "frmStatistik.h"
 #include "frmTitelbild.h"
 
 #include <QDesktopServices>
@@ -24,6 +27,40 @@ void frmTarvoll::frmTarvoll_mnuInfo_Click()
 {
     frmTitelbild info(this);
     info.exec();
+}
+
+void frmTarvoll::frmTarvoll_mnuSpieler_Click()
+{
+    frmSpieler spieler(spiel_, umgebung_.meldungen, this);
+    spieler.exec();
+}
+
+namespace {
+
+// Ein Fenster ohne Besitzer, das es nur einmal gibt: angelegt beim ersten Befehl,
+// danach nur nach vorn geholt.
+template <typename Fenster, typename Anlegen>
+void EinmalZeigen(QPointer<Fenster>& fenster, Anlegen anlegen)
+{
+    if (!fenster) {
+        fenster = anlegen();
+        fenster->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    fenster->show();
+    fenster->raise();
+    fenster->activateWindow();
+}
+
+}  // namespace
+
+void frmTarvoll::frmTarvoll_mnuStatistik_Click()
+{
+    EinmalZeigen(statistik_, [this] { return new frmStatistik(spiel_); });
+}
+
+void frmTarvoll::frmTarvoll_mnuDebug_Click()
+{
+    EinmalZeigen(debug_, [this] { return new frmDebug(spiel_, QPointer<QWidget>(this)); });
 }
 
 void frmTarvoll::frmTarvoll_mnuSpielregeln_Click() { HilfeOeffnen(QStringLiteral("Spielregeln.htm")); }

@@ -5,6 +5,7 @@
 #include "RasterAnsicht.h"
 #include "Schriften.h"
 #include "Twips.h"
+#include "Wuerfeltextpruefer.h"
 #include "basTarvoll.h"
 
 #include <QCoreApplication>
@@ -89,6 +90,8 @@ void frmTarvoll::SteuerelementeAnlegen()
                                : Anlegen<QLineEdit>(fraAnimation, "txtWuerfel", Twips(links[i], 240, 375, 285));
         txtWuerfel[i]->setProperty("index", static_cast<int>(i));
         txtWuerfel[i]->setTextMargins(0, 0, 0, 0);
+        txtWuerfel[i]->setValidator(new Wuerfeltextpruefer(txtWuerfel[i]));
+        txtWuerfel[i]->setMaxLength(Wuerfeltextpruefer::Hoechstlaenge);
     }
     fraInfo = Anlegen<QGroupBox>(fraAnimation, "fraInfo", Twips(480, 1680, 7455, 855));
     lblInfo = Beschriftung(fraInfo, "lblInfo", Twips(120, 240, 7215, 495));
@@ -190,6 +193,9 @@ void frmTarvoll::EreignisseVerbinden()
     connect(mnuOeffnen, &QAction::triggered, this, &frmTarvoll::frmTarvoll_mnuOeffnen_Click);
     connect(mnuSpeichern, &QAction::triggered, this, &frmTarvoll::frmTarvoll_mnuSpeichern_Click);
     connect(mnuInfo, &QAction::triggered, this, &frmTarvoll::frmTarvoll_mnuInfo_Click);
+    connect(mnuDebug, &QAction::triggered, this, &frmTarvoll::frmTarvoll_mnuDebug_Click);
+    connect(mnuSpieler, &QAction::triggered, this, &frmTarvoll::frmTarvoll_mnuSpieler_Click);
+    connect(mnuStatistik, &QAction::triggered, this, &frmTarvoll::frmTarvoll_mnuStatistik_Click);
     connect(mnuSpielregeln, &QAction::triggered, this, &frmTarvoll::frmTarvoll_mnuSpielregeln_Click);
     connect(mnuLiesmich, &QAction::triggered, this, &frmTarvoll::frmTarvoll_mnuLiesmich_Click);
     for (std::size_t i = 0; i < 5; ++i) {

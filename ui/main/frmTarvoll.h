@@ -4,12 +4,15 @@
 #include "Umgebung.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 #include <functional>
 
 class basTarvoll;
 class Bildfeld;
+class frmDebug;
+class frmStatistik;
 class QAction;
 class QGroupBox;
 class QLabel;
@@ -77,6 +80,9 @@ public slots:
     void frmTarvoll_mnuOeffnen_Click();
     void frmTarvoll_mnuSpeichern_Click();
     void frmTarvoll_mnuInfo_Click();
+    void frmTarvoll_mnuDebug_Click();
+    void frmTarvoll_mnuSpieler_Click();
+    void frmTarvoll_mnuStatistik_Click();
     void frmTarvoll_mnuSpielregeln_Click();
     void frmTarvoll_mnuLiesmich_Click();
 
@@ -93,6 +99,9 @@ private:
 
     basTarvoll& spiel_;
     Umgebung umgebung_;
+    // Statistik und Debug-Fenster gibt es höchstens einmal; ein zweiter Befehl holt sie nach vorn.
+    QPointer<frmStatistik> statistik_;
+    QPointer<frmDebug> debug_;
     std::array<QString, 5> gezeigteBilder_;
     qreal gezeigtesPixelverhaeltnis_ = 0;
 };

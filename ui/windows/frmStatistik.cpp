@@ -9,7 +9,6 @@
 #include "Twips.h"
 #include "basTarvoll.h"
 
-#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -54,9 +53,6 @@ frmStatistik::frmStatistik(const basTarvoll& spiel, QWidget* eltern) : QWidget(e
     mfgStatistik = new RasterAnsicht(tabelle_, this);
     mfgStatistik->setObjectName(QStringLiteral("mfgStatistik"));
     mfgStatistik->setGeometry(Twips(315, 1560, 3975, 2055));
-    // Die leere fünfte Spalte ist nur ein schmaler Rest; ohne diese Grenze würde sie breiter
-    // als der Platz neben den vier festen Spalten und brächte Rollbalken mit.
-    mfgStatistik->horizontalHeader()->setMinimumSectionSize(1);
     mfgStatistik->Aktualisieren();
 
     cmdSchliessen = Anlegen<QPushButton>(this, "cmdSchliessen", Twips(1695, 3960, 1215, 495));

@@ -15,7 +15,7 @@
 
 namespace {
 
-const QString NichtGespeichert = QStringLiteral("Das Spiel wurde nicht gespeichert.\n");
+const QString NichtGespeichert = QStringLiteral("Das Spiel wurde nicht gespeichert.\r\n");
 
 // --- Schreiben ---
 

@@ -8,7 +8,7 @@
 #include <optional>
 
 // Spielstände als Datei (*.qts): JSON in UTF-8, beschrieben in FORMAT.md. Die Fehlertexte
-// sind fertige deutsche Sätze für ein Meldungsfenster.
+// sind fertige deutsche Sätze für ein Meldungsfenster, Zeilen wie in Meldung durch "\r\n" getrennt.
 
 inline constexpr qint64 SpielstandHoechstGroesse = 256 * 1024;  // Bytes; ein echter Stand hat wenige KiB
 inline constexpr int SpielstandFormatVersion = 1;

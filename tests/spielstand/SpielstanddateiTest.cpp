@@ -191,7 +191,7 @@ const QString Leer = QStringLiteral("Die Datei ist leer.");
 const QString KeinSpielstand = QStringLiteral("Die Datei ist kein Spielstand von Quorin Tarvoll.");
 const QString Beschaedigt = QStringLiteral("Die Datei ist beschädigt: ");
 const QString Widerspruch = QStringLiteral("Der Spielstand ist widersprüchlich: ");
-const QString NichtGespeichert = QStringLiteral("Das Spiel wurde nicht gespeichert.\n");
+const QString NichtGespeichert = QStringLiteral("Das Spiel wurde nicht gespeichert.\r\n");
 
 }  // namespace
 

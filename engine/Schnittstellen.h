@@ -6,7 +6,7 @@
 // Das Programm reicht die echten hinein, die Tests ihre eigenen.
 
 enum class Knoepfe { OK, JaNein };
-enum class Symbol { Keins, Frage, Information };
+enum class Symbol { Keins, Frage, Information, Warnung };
 enum class Antwort { OK, Ja, Nein };
 
 struct Meldung {

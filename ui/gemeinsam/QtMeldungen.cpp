@@ -14,6 +14,8 @@ QMessageBox::Icon Bildsymbol(Symbol symbol)
         return QMessageBox::Question;
     case Symbol::Information:
         return QMessageBox::Information;
+    case Symbol::Warnung:
+        return QMessageBox::Warning;
     case Symbol::Keins:
         break;
     }

@@ -3,6 +3,8 @@
 #include "frmTarvoll.h"
 
 #include "Schnittstellen.h"
+#include "Spielstanddatei.h"
+#include "basTarvoll.h"
 #include "frmDebug.h"
 #include "frmSpieler.h"
 #include "frmStatistik.h"
@@ -89,6 +91,13 @@ void frmTarvoll::frmTarvoll_mnuOeffnen_Click()
     if (!umgebung_.dateiauswahl.ShowOpen(cdlDialog1, this)) {
         return;
     }
+    const auto gelesen = SpielstandLesen(cdlDialog1.FileName);
+    if (!gelesen.stand) {
+        const auto text = QStringLiteral("Der Spielstand wurde nicht geladen.\r\n") + gelesen.fehlerText;
+        umgebung_.meldungen.Zeigen({"Quorin Tarvoll - Öffnen", text.toStdString(), Knoepfe::OK, Symbol::Warnung});
+        return;
+    }
+    spiel_.SpielstandUebernehmen(*gelesen.stand);
 }
 
 void frmTarvoll::frmTarvoll_mnuSpeichern_Click()
@@ -97,5 +106,10 @@ void frmTarvoll::frmTarvoll_mnuSpeichern_Click()
     cdlDialog1.FileName = QStringLiteral("Spielstand1");
     if (!umgebung_.dateiauswahl.ShowSave(cdlDialog1, this)) {
         return;
+    }
+    const auto ergebnis = SpielstandSchreiben(spiel_.SpielstandGeben(), cdlDialog1.FileName);
+    if (!ergebnis.gespeichert) {
+        umgebung_.meldungen.Zeigen(
+            {"Quorin Tarvoll - Speichern", ergebnis.fehlerText.toStdString(), Knoepfe::OK, Symbol::Warnung});
     }
 }

@@ -2,6 +2,7 @@
 
 #include "Produkt.h"
 #include "Spieler.h"
+#include "Spielstand.h"
 #include "Twips.h"
 #include "basTarvoll.h"
 
@@ -87,6 +88,10 @@ void frmSpieler::SteuerelementeAnlegen()
     txtSpieler1 = Anlegen<QLineEdit>(this, "txtSpieler1", Twips(2280, 330, 1935, 285));
     txtSpieler2 = Anlegen<QLineEdit>(this, "txtSpieler2", Twips(2280, 1080, 1935, 285));
     txtSpieler3 = Anlegen<QLineEdit>(this, "txtSpieler3", Twips(2280, 1800, 1935, 285));
+    // Ein Spielstand nimmt Namen bis zu dieser Länge auf; längere ließen sich nicht speichern.
+    for (auto* feld : {txtSpieler1, txtSpieler2, txtSpieler3}) {
+        feld->setMaxLength(static_cast<int>(Spielstand::HoechstLaenge));
+    }
 
     // Oben steht 1, unten 3; Pfeil nach unten nimmt einen Spieler dazu.
     sldSpieler = Anlegen<QSlider>(this, "sldSpieler", Twips(360, 240, 615, 1935));

@@ -35,6 +35,9 @@ frmStatistik::frmStatistik(const basTarvoll& spiel, QWidget* eltern) : QWidget(e
     // Ein Werkzeugfenster erscheint nicht in der Taskleiste; Schließfeld ja, Minimieren und Maximieren nein.
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
+    // Werkzeugfenster zählen in Qt nicht als offene Fenster; die Statistik hält das Programm
+    // aber am Laufen, wenn das Hauptfenster vor ihr geschlossen wird.
+    setAttribute(Qt::WA_QuitOnClose, true);
     setFixedSize(Pixel(4605), Pixel(4770));
     QPalette farben = palette();
     farben.setColor(QPalette::Window, Qt::white);

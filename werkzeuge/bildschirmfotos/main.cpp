@@ -6,12 +6,16 @@
 #include "Programm.h"
 #include "QtMeldungen.h"
 #include "Schriften.h"
+#include "frmDebug.h"
+#include "frmSpieler.h"
+#include "frmStatistik.h"
 #include "frmTarvoll.h"
 #include "frmTitelbild.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QPushButton>
+#include <QSlider>
 
 #include <deque>
 
@@ -88,5 +92,19 @@ int main(int argc, char** argv)
     auto& haupt = *programm.hauptfenster();
     Spielen(haupt, vorgaben);
     gut &= Speichern(haupt, ziel, QStringLiteral("hauptfenster"));
+
+    auto& spiel = programm.spiel();
+    spiel.strSpielername[1] = "Anna";
+    spiel.strSpielername[2] = "Berta";
+    frmSpieler spieler(spiel, vorgaben, &haupt);
+    spieler.sldSpieler->setValue(2);
+    gut &= Speichern(spieler, ziel, QStringLiteral("spieler"));
+
+    frmStatistik statistik(spiel);
+    gut &= Speichern(statistik, ziel, QStringLiteral("statistik"));
+
+    frmDebug debug(spiel, QPointer<QWidget>(&haupt));
+    debug.cmdInstallation_Pruefen->click();
+    gut &= Speichern(debug, ziel, QStringLiteral("debug"));
     return gut ? 0 : 1;
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -98,7 +99,6 @@ TEST_F(SpielverlaufTest, KlicksAufSummenKopfUndVorDemWurfBewirkenNichts)
 
 TEST_F(SpielverlaufTest, KlickInDieKopfspalteWertetDieZeile)
 {
-    Runde({3, 3, 3, 5, 5}, 0 + 3);
     tisch.Werfen({3, 3, 3, 5, 5});
     tisch.Klicken(10, 0);
     EXPECT_EQ(tisch.Spielzelle(10).text, "19");
@@ -117,34 +117,21 @@ TEST_F(SpielverlaufTest, GehalteneWuerfelSindNachDemEintragFrei)
     }
 }
 
-// Alle dreizehn Kategorien mit passenden Würfeln.
-void GanzesSpiel(SpielverlaufTest& test, std::function<void(std::initializer_list<int>, int)> runde)
-{
-    (void)test;
-    runde({1, 1, 1, 2, 3}, 1);
-    runde({2, 2, 2, 1, 3}, 2);
-    runde({3, 3, 3, 1, 2}, 3);
-    runde({4, 4, 4, 1, 2}, 4);
-    runde({5, 5, 5, 1, 2}, 5);
-    runde({6, 6, 6, 1, 2}, 6);
-    runde({6, 6, 6, 1, 2}, 10);
-    runde({6, 6, 6, 6, 2}, 11);
-    runde({6, 6, 6, 2, 2}, 12);
-    runde({1, 2, 3, 4, 6}, 13);
-    runde({2, 3, 4, 5, 6}, 14);
-    runde({5, 5, 5, 5, 5}, 15);
-    runde({6, 6, 5, 5, 4}, 16);
-}
+// Alle dreizehn Kategorien mit passenden Würfeln: oben 63 und Bonus 30, unten 193, zusammen 286.
+const std::vector<std::pair<std::vector<int>, int>> GanzesSpiel{
+    {{1, 1, 1, 2, 3}, 1},  {{2, 2, 2, 1, 3}, 2},  {{3, 3, 3, 1, 2}, 3},  {{4, 4, 4, 1, 2}, 4},
+    {{5, 5, 5, 1, 2}, 5},  {{6, 6, 6, 1, 2}, 6},  {{6, 6, 6, 1, 2}, 10}, {{6, 6, 6, 6, 2}, 11},
+    {{6, 6, 6, 2, 2}, 12}, {{1, 2, 3, 4, 6}, 13}, {{2, 3, 4, 5, 6}, 14}, {{5, 5, 5, 5, 5}, 15},
+    {{6, 6, 5, 5, 4}, 16}};
 
 TEST_F(SpielverlaufTest, NachDreizehnEintraegenIstDasSpielAus)
 {
-    int runden = 0;
-    GanzesSpiel(*this, [&](std::initializer_list<int> augen, int zeile) {
-        Runde(augen, zeile);
-        ++runden;
+    for (const auto& [augen, zeile] : GanzesSpiel) {
+        tisch.zufall.augen.assign(augen.begin(), augen.end());
+        spiel.frmTarvoll_cmdWuerfeln_Click();
+        tisch.Klicken(zeile);
         EXPECT_EQ(Eingetragen(), spiel.intRunde - 1);
-    });
-    // Oben 3+6+9+12+15+18 = 63, Bonus 30; unten 21+26+25+30+40+25+26 = 193.
+    }
     EXPECT_EQ(tisch.Spielzelle(7).text, "63");
     EXPECT_EQ(tisch.Spielzelle(8).text, "30");
     EXPECT_EQ(tisch.Spielzelle(9).text, "93");
@@ -162,25 +149,8 @@ TEST_F(SpielverlaufTest, NachDreizehnEintraegenIstDasSpielAus)
     auto erwartet = vorher;
     erwartet.mfgPunktanzeige.AktuelleZelleSetzen(16, 1);
     EXPECT_EQ(spiel.frmTarvoll, erwartet);
-}
 
-TEST_F(SpielverlaufTest, WurfmeldungGehtDerRundenmeldungVor)
-{
-    int runden = 0;
-    GanzesSpiel(*this, [&](std::initializer_list<int> augen, int zeile) {
-        if (++runden == 13) {
-            tisch.Werfen({1, 1, 1, 1, 1});
-            tisch.Werfen({1, 1, 1, 1, 1});
-            tisch.Werfen(augen);
-            tisch.Klicken(zeile);
-            return;
-        }
-        Runde(augen, zeile);
-    });
-    // Nach dem Eintrag ist intWurf wieder 0, also meldet der Wurf die Runden.
-    tisch.Werfen({1, 1, 1, 1, 1});
-    EXPECT_EQ(spiel.frmTarvoll.lblInfo, "Sie haben schon 13 Runden getätigt!");
-    spiel.intWurf = 3;  // wie nach drei Würfen ohne Eintrag
+    spiel.intWurf = 3;  // die Wurfzahl wird vor der Runde geprüft
     tisch.Werfen({1, 1, 1, 1, 1});
     EXPECT_EQ(spiel.frmTarvoll.lblInfo, "Sie haben schon 3 Würfe getätigt!");
 }
@@ -192,7 +162,11 @@ TEST_F(SpielverlaufTest, MitMehrerenSpielernWirdSpielerZweiAufgefordert)
         spiel.strSpielername[2] = "Berta";
         tisch.meldungen.gezeigt.clear();
         spiel.frmTarvoll_cmdNeu_Click();
-        GanzesSpiel(*this, [&](std::initializer_list<int> augen, int zeile) { Runde(augen, zeile); });
+        for (const auto& [augen, zeile] : GanzesSpiel) {
+            tisch.zufall.augen.assign(augen.begin(), augen.end());
+            spiel.frmTarvoll_cmdWuerfeln_Click();
+            tisch.Klicken(zeile);
+        }
         ASSERT_FALSE(tisch.meldungen.gezeigt.empty());
         EXPECT_EQ(std::ranges::count(tisch.meldungen.gezeigt, Symbol::Information, &Meldung::symbol), 1) << int{anzahl};
         EXPECT_EQ(tisch.meldungen.gezeigt.back(),

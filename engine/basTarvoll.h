@@ -64,6 +64,11 @@ public:
     std::optional<std::int16_t> KategoriePruefen(std::int16_t zeile);  // Punkte, wenn die Würfel passen
     void SummenBerechnen();
 
+    // Was das Eintragen der Würfel in diese Zeile jetzt gäbe ("Würde 25 Punkte geben",
+    // "Würde gestrichen"); nichts, solange kein Wurf auf dem Tisch liegt oder die Zeile keine
+    // offene Kategorie ist. Ändert nichts am Spiel.
+    std::optional<std::string> Vorschau(std::int16_t zeile) const;
+
     // --- Werten und Spielverlauf ---
     void KategorieWerten(std::int16_t zeile);
     void RundeAbschliessen();

@@ -8,6 +8,7 @@ pakete=(
     libgtest-dev
     qt6-base-dev libgl-dev qt6-translations-l10n qt6-qpa-plugins
     fonts-dejavu-core fonts-liberation2
+    dpkg-dev desktop-file-utils
 )
 
 fehlend=()

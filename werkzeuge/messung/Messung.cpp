@@ -1,0 +1,339 @@
+// messung: vergleicht das Spiel mit einem leeren Qt-Fenster auf demselben Rechner im selben Lauf.
+//   Start   – Prozessstart bis zum ersten fertigen Bild der Titelkarte bzw. des leeren Fensters,
+//             Klick auf die Titelkarte bis zum ersten Bild des Hauptfensters;
+//   Speicher – Spitzenwert des belegten Arbeitsspeichers jedes Prozesses;
+//   Ereignisse – Würfeln, Halten, Werten und Neues Spiel im Hauptfenster, jeweils mit dem
+//             Neuzeichnen, das sie auslösen.
+// Aufruf: messung [--laeufe N] [--spiele N] [--plattform NAME]
+
+#include "Bildfeld.h"
+#include "Dateiauswahl.h"
+#include "RasterAnsicht.h"
+#include "Schriften.h"
+#include "Zeitmessung.h"
+#include "Zufall.h"
+#include "basTarvoll.h"
+#include "frmTarvoll.h"
+
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <functional>
+#include <map>
+#include <optional>
+#include <spawn.h>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+struct Lauf {
+    double erstesBildMs = 0;   // Prozessstart bis erstes Fenster gemalt
+    double zweitesBildMs = 0;  // Klick bis zweites Fenster gemalt
+    double spitzeMiB = 0;      // größter belegter Arbeitsspeicher
+};
+
+double Median(std::vector<double> werte)
+{
+    if (werte.empty()) {
+        return 0;
+    }
+    std::sort(werte.begin(), werte.end());
+    const auto mitte = werte.size() / 2;
+    return werte.size() % 2 != 0 ? werte[mitte] : (werte[mitte - 1] + werte[mitte]) / 2;
+}
+
+// Startet ein Messprogramm, liest seine Zeiten und über wait4 seinen Spitzenspeicher.
+std::optional<Lauf> Starten(const std::string& programm, const std::string& plattform)
+{
+    int rohr[2];
+    if (pipe(rohr) != 0) {
+        return std::nullopt;
+    }
+    std::vector<std::string> umgebung;
+    for (char** eintrag = environ; *eintrag; ++eintrag) {
+        if (std::strncmp(*eintrag, "QT_QPA_PLATFORM=", 16) != 0 &&
+            std::strncmp(*eintrag, StartzeitVariable, std::strlen(StartzeitVariable)) != 0) {
+            umgebung.emplace_back(*eintrag);
+        }
+    }
+    umgebung.push_back("QT_QPA_PLATFORM=" + plattform);
+    umgebung.emplace_back();  // Platz für die Startzeit, die erst unmittelbar davor feststeht
+    std::vector<char*> zeiger;
+    const auto zeitStelle = umgebung.size() - 1;
+
+    posix_spawn_file_actions_t aktionen;
+    posix_spawn_file_actions_init(&aktionen);
+    posix_spawn_file_actions_adddup2(&aktionen, rohr[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&aktionen, rohr[0]);
+    posix_spawn_file_actions_addclose(&aktionen, rohr[1]);
+    // Hinweise der Plattform (etwa zu raise() ohne Fenstersystem) gehören nicht in die Tabelle.
+    posix_spawn_file_actions_addopen(&aktionen, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    std::array<char*, 2> argumente{const_cast<char*>(programm.c_str()), nullptr};
+
+    umgebung[zeitStelle] = std::string(StartzeitVariable) + "=" + std::to_string(JetztNs());
+    for (auto& eintrag : umgebung) {
+        zeiger.push_back(eintrag.data());
+    }
+    zeiger.push_back(nullptr);
+    pid_t kind = 0;
+    const int fehler = posix_spawn(&kind, programm.c_str(), &aktionen, nullptr, argumente.data(), zeiger.data());
+    posix_spawn_file_actions_destroy(&aktionen);
+    close(rohr[1]);
+    if (fehler != 0) {
+        close(rohr[0]);
+        std::fprintf(stderr, "%s: %s\n", programm.c_str(), std::strerror(fehler));
+        return std::nullopt;
+    }
+
+    std::string ausgabe;
+    std::array<char, 512> puffer{};
+    ssize_t gelesen = 0;
+    while ((gelesen = read(rohr[0], puffer.data(), puffer.size())) > 0) {
+        ausgabe.append(puffer.data(), static_cast<std::size_t>(gelesen));
+    }
+    close(rohr[0]);
+    int status = 0;
+    rusage verbrauch{};
+    wait4(kind, &status, 0, &verbrauch);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        std::fprintf(stderr, "%s endete mit Status %d\n", programm.c_str(), status);
+        return std::nullopt;
+    }
+
+    std::map<std::string, long long> werte;
+    std::size_t pos = 0;
+    while (pos < ausgabe.size()) {
+        const auto ende = std::min(ausgabe.find('\n', pos), ausgabe.size());
+        const auto zeile = ausgabe.substr(pos, ende - pos);
+        const auto leer = zeile.find(' ');
+        if (leer != std::string::npos) {
+            werte[zeile.substr(0, leer)] = std::atoll(zeile.c_str() + leer + 1);
+        }
+        pos = ende + 1;
+    }
+    for (const char* name : {"erstes_bild_ns", "klick_ns", "zweites_bild_ns"}) {
+        if (!werte.count(name)) {
+            std::fprintf(stderr, "%s meldete kein %s\n", programm.c_str(), name);
+            return std::nullopt;
+        }
+    }
+    Lauf lauf;
+    lauf.erstesBildMs = static_cast<double>(werte["erstes_bild_ns"]) / 1e6;
+    lauf.zweitesBildMs = static_cast<double>(werte["zweites_bild_ns"] - werte["klick_ns"]) / 1e6;
+    lauf.spitzeMiB = static_cast<double>(verbrauch.ru_maxrss) / 1024.0;  // ru_maxrss in KiB
+    return lauf;
+}
+
+// Antwortet auf jede Frage des Spiels sofort mit Ja, wie ein Spieler, der bestätigt.
+class Zustimmung : public Meldungen {
+public:
+    int fragen = 0;
+    Antwort Zeigen(const Meldung& meldung) override
+    {
+        ++fragen;
+        return meldung.knoepfe == Knoepfe::OK ? Antwort::OK : Antwort::Ja;
+    }
+};
+
+struct Ereigniszeiten {
+    std::vector<double> wuerfeln, halten, werten, neuesSpiel;
+    int ohneNeuzeichnen = 0;
+};
+
+// Spielt ganze Spiele mit der Maus im gezeigten Hauptfenster und misst jedes Ereignis samt
+// Neuzeichnen: Klick, dann einmal die Ereignisschleife, wie nach jedem echten Klick.
+Ereigniszeiten EreignisseMessen(int spiele)
+{
+    Zustimmung meldungen;
+    Zufallsgenerator zufall;
+    Systemuhr uhr;
+    QtDateiauswahl dateiauswahl;
+    basTarvoll spiel(meldungen, zufall, uhr);
+    frmTarvoll fenster(spiel, Umgebung{meldungen, zufall, uhr, dateiauswahl, QStringLiteral(PROGRAMMORDNER)});
+    Malbeobachter beobachter([](QWidget*, std::int64_t) {});
+    QCoreApplication::instance()->installEventFilter(&beobachter);
+    fenster.show();
+    while (beobachter.malereignisse == 0) {
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    QApplication::processEvents();
+
+    Ereigniszeiten zeiten;
+    const auto messen = [&](std::vector<double>* ziel, const std::function<void()>& klick) {
+        const auto vorher = beobachter.malereignisse;
+        const auto anfang = JetztNs();
+        klick();
+        QApplication::processEvents();
+        const auto ende = JetztNs();
+        if (beobachter.malereignisse == vorher) {
+            ++zeiten.ohneNeuzeichnen;
+        }
+        if (ziel) {
+            ziel->push_back(static_cast<double>(ende - anfang) / 1e6);
+        }
+    };
+    const std::array<int, 13> kategorien{1, 2, 3, 4, 5, 6, 10, 11, 12, 13, 14, 15, 16};
+    auto* raster = fenster.mfgPunktanzeige;
+    // Das erste Spiel wärmt nur auf (Bilder im Speicher, Schriften geladen).
+    for (int nummer = 0; nummer <= spiele; ++nummer) {
+        const bool zaehlt = nummer > 0;
+        messen(zaehlt ? &zeiten.neuesSpiel : nullptr, [&] { Klicken(fenster.cmdNeu); });
+        for (std::size_t runde = 0; runde < kategorien.size(); ++runde) {
+            messen(zaehlt ? &zeiten.wuerfeln : nullptr, [&] { Klicken(fenster.cmdWuerfeln); });
+            messen(zaehlt ? &zeiten.halten : nullptr, [&] { Klicken(fenster.imgWuerfel[runde % 5]); });
+            const auto zelle = raster->visualRect(raster->model()->index(kategorien[runde], 1)).center();
+            messen(zaehlt ? &zeiten.werten : nullptr, [&] { Klicken(raster->viewport(), zelle); });
+        }
+    }
+    QCoreApplication::instance()->removeEventFilter(&beobachter);
+    // Ohne vollständige Spiele wäre die Messung nichts wert; jedes neue Spiel nach einem
+    // beendeten fragt einmal nach (die Antwort kommt sofort, gemessen wird nur das Spiel).
+    if (meldungen.fragen != spiele) {
+        std::fprintf(stderr, "%d Rückfragen statt %d\n", meldungen.fragen, spiele);
+        std::exit(2);
+    }
+    if (fenster.lblInfo->text() != QString::fromStdString(spiel.strSpielername[1] + " hat ") +
+                                       fenster.mfgPunktanzeige->model()->index(17, 1).data().toString() +
+                                       QStringLiteral(" Punkte!")) {
+        std::fprintf(stderr, "Das letzte Spiel endete nicht regulär: %s\n", qPrintable(fenster.lblInfo->text()));
+        std::exit(2);
+    }
+    return zeiten;
+}
+
+QString Zahl(double wert, int stellen = 2) { return QLocale(QLocale::German).toString(wert, 'f', stellen); }
+
+QString JaNein(bool erfuellt) { return erfuellt ? QStringLiteral("ja") : QStringLiteral("NEIN"); }
+
+// Eine Zeile einer Markdown-Tabelle; die erste Spalte ist breit, die übrigen schmaler.
+int Spaltenbreite(int spalte) { return spalte == 0 ? 34 : 14; }
+
+void Tabellenzeile(const QStringList& felder)
+{
+    QString zeile = QStringLiteral("|");
+    for (int i = 0; i < felder.size(); ++i) {
+        zeile += QLatin1Char(' ') + felder[i].leftJustified(Spaltenbreite(i)) + QStringLiteral(" |");
+    }
+    std::printf("%s\n", qPrintable(zeile));
+}
+
+void Trennzeile(int spalten)
+{
+    QString zeile = QStringLiteral("|");
+    for (int i = 0; i < spalten; ++i) {
+        zeile += QString(Spaltenbreite(i) + 2, QLatin1Char('-')) + QLatin1Char('|');
+    }
+    std::printf("%s\n", qPrintable(zeile));
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    int laeufe = 15;
+    int spiele = 40;
+    std::string plattform = "offscreen";
+    for (int i = 1; i + 1 < argc; i += 2) {
+        const std::string schalter = argv[i];
+        if (schalter == "--laeufe") {
+            laeufe = std::max(1, std::atoi(argv[i + 1]));
+        } else if (schalter == "--spiele") {
+            spiele = std::max(1, std::atoi(argv[i + 1]));
+        } else if (schalter == "--plattform") {
+            plattform = argv[i + 1];
+        } else {
+            std::fprintf(stderr, "Aufruf: %s [--laeufe N] [--spiele N] [--plattform NAME]\n", argv[0]);
+            return 2;
+        }
+    }
+
+    // Erst die Prozesse, abwechselnd, damit Schwankungen des Rechners beide gleich treffen;
+    // je ein Lauf vorweg füllt den Dateicache und zählt nicht.
+    std::vector<Lauf> leer, spiel;
+    for (int i = -1; i < laeufe; ++i) {
+        const bool leerZuerst = i % 2 == 0;
+        std::optional<Lauf> a = Starten(leerZuerst ? LEERES_FENSTER : MESSPROGRAMM, plattform);
+        std::optional<Lauf> b = Starten(leerZuerst ? MESSPROGRAMM : LEERES_FENSTER, plattform);
+        if (!a || !b) {
+            return 2;
+        }
+        if (i >= 0) {
+            leer.push_back(leerZuerst ? *a : *b);
+            spiel.push_back(leerZuerst ? *b : *a);
+        }
+    }
+    const auto median = [](const std::vector<Lauf>& liste, double Lauf::*feld) {
+        std::vector<double> werte;
+        for (const auto& lauf : liste) {
+            werte.push_back(lauf.*feld);
+        }
+        return Median(werte);
+    };
+    const double leerStart = median(leer, &Lauf::erstesBildMs);
+    const double leerZweites = median(leer, &Lauf::zweitesBildMs);
+    const double leerSpeicher = median(leer, &Lauf::spitzeMiB);
+    const double spielStart = median(spiel, &Lauf::erstesBildMs);
+    const double spielHaupt = median(spiel, &Lauf::zweitesBildMs);
+    const double spielSpeicher = median(spiel, &Lauf::spitzeMiB);
+
+    qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(plattform));
+    QApplication anwendung(argc, argv);
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    SchriftenEinrichten();
+    const auto zeiten = EreignisseMessen(spiele);
+
+    constexpr double Grenze = 1.25;
+    constexpr double EreignisGrenzeMs = 1.0;
+    bool alles = true;
+    std::printf("\nQuorin Tarvoll neben einem leeren Qt-Fenster: Median aus %d Läufen je Programm, Plattform %s\n\n",
+                laeufe, plattform.c_str());
+    Tabellenzeile({"Messgröße", "Spiel", "leeres Fenster", "Verhältnis", "Ziel ≤ 1,25"});
+    Trennzeile(5);
+    const auto zeile = [&](const QString& was, const QString& wert, const QString& bezug, double verhaeltnis) {
+        const bool erfuellt = verhaeltnis <= Grenze;
+        alles = alles && erfuellt;
+        Tabellenzeile({was, wert, bezug, Zahl(verhaeltnis), JaNein(erfuellt)});
+    };
+    zeile(QStringLiteral("Start bis Titelkarte gemalt"), Zahl(spielStart, 1) + QStringLiteral(" ms"),
+          Zahl(leerStart, 1) + QStringLiteral(" ms"), spielStart / leerStart);
+    zeile(QStringLiteral("Klick bis Hauptfenster gemalt"), Zahl(spielHaupt, 1) + QStringLiteral(" ms"),
+          Zahl(leerStart, 1) + QStringLiteral(" ms"), spielHaupt / leerStart);
+    zeile(QStringLiteral("Spitzenspeicher"), Zahl(spielSpeicher, 1) + QStringLiteral(" MiB"),
+          Zahl(leerSpeicher, 1) + QStringLiteral(" MiB"), spielSpeicher / leerSpeicher);
+    std::printf("\nDer Klick zum Hauptfenster ist am Start des leeren Fensters gemessen; zum Vergleich braucht\n"
+                "im leeren Programm ein zweites leeres Fenster nach dem Klick %s ms.\n\n",
+                qPrintable(Zahl(leerZweites)));
+
+    Tabellenzeile({"Ereignis mit Neuzeichnen", "Median", "Aufrufe", "Ziel < 1 ms"});
+    Trennzeile(4);
+    const auto ereignis = [&](const QString& was, const std::vector<double>& werte) {
+        const double mitte = Median(werte);
+        const bool erfuellt = mitte < EreignisGrenzeMs;
+        alles = alles && erfuellt;
+        Tabellenzeile({was, Zahl(mitte, 3) + QStringLiteral(" ms"), QString::number(werte.size()), JaNein(erfuellt)});
+    };
+    ereignis(QStringLiteral("Würfeln"), zeiten.wuerfeln);
+    ereignis(QStringLiteral("Halten"), zeiten.halten);
+    ereignis(QStringLiteral("Werten (Klick in den Spielzettel)"), zeiten.werten);
+    ereignis(QStringLiteral("Neues Spiel"), zeiten.neuesSpiel);
+    if (zeiten.ohneNeuzeichnen > 0) {
+        std::printf("\nAchtung: %d Ereignisse lösten kein Neuzeichnen aus.\n", zeiten.ohneNeuzeichnen);
+    }
+    std::printf("\n%s\n", alles ? "Alle Ziele erreicht." : "Nicht alle Ziele erreicht.");
+    return alles ? 0 : 1;
+}

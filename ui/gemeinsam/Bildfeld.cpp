@@ -1,9 +1,57 @@
 #include "Bildfeld.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 
-Bildfeld::Bildfeld(QWidget* eltern) : QWidget(eltern) {}
+namespace {
+
+// Was Hilfsmittel von einem Bildfeld sehen: ein Bild, oder einen Knopf, dessen Drücken
+// dasselbe meldet wie ein Klick.
+class BildfeldZugang : public QAccessibleWidget {
+public:
+    explicit BildfeldZugang(Bildfeld* feld) : QAccessibleWidget(feld) {}
+
+    QAccessible::Role role() const override { return feld()->Anklickbar() ? QAccessible::Button : QAccessible::Graphic; }
+
+    QStringList actionNames() const override
+    {
+        return feld()->Anklickbar() ? QStringList{pressAction()} : QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& aktion) override
+    {
+        if (aktion != pressAction() || !feld()->Anklickbar()) {
+            QAccessibleWidget::doAction(aktion);
+            return;
+        }
+        // Erst nach der Antwort an das Hilfsmittel: öffnete das Ereignis ein Meldungsfenster,
+        // wartete das Hilfsmittel sonst, bis es zu ist.
+        QMetaObject::invokeMethod(
+            feld(), [feld = feld()] { emit feld->angeklickt(); }, Qt::QueuedConnection);
+    }
+
+private:
+    Bildfeld* feld() const { return static_cast<Bildfeld*>(widget()); }
+};
+
+QAccessibleInterface* BildfeldZugangAnlegen(const QString& klasse, QObject* objekt)
+{
+    if (klasse == QLatin1String(Bildfeld::staticMetaObject.className())) {
+        if (auto* feld = qobject_cast<Bildfeld*>(objekt)) {
+            return new BildfeldZugang(feld);
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+Bildfeld::Bildfeld(QWidget* eltern) : QWidget(eltern)
+{
+    static const bool zugangEingerichtet = (QAccessible::installFactory(&BildfeldZugangAnlegen), true);
+    Q_UNUSED(zugangEingerichtet)
+}
 
 void Bildfeld::BildSetzen(const QPixmap& bild)
 {

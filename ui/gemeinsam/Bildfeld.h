@@ -3,7 +3,8 @@
 #include <QWidget>
 
 // Ein Bild, das ungestreckt gezeigt wird, auf Wunsch mit dünnem einfachem Rahmen,
-// und das einen Klick meldet.
+// und das einen Klick meldet. Ein anklickbares Bild gilt für Sprachausgaben und andere
+// Hilfsmittel als Knopf, den sie drücken können; die übrigen sind nur Bilder.
 class Bildfeld : public QWidget {
     Q_OBJECT
 public:
@@ -13,6 +14,8 @@ public:
     const QPixmap& Bild() const { return bild_; }
     void RahmenSetzen(bool an);
     bool Rahmen() const { return rahmen_; }
+    void AnklickbarSetzen(bool an) { anklickbar_ = an; }
+    bool Anklickbar() const { return anklickbar_; }
 
 signals:
     void angeklickt();
@@ -24,4 +27,5 @@ protected:
 private:
     QPixmap bild_;
     bool rahmen_ = false;
+    bool anklickbar_ = false;
 };

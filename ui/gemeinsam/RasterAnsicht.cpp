@@ -5,8 +5,10 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
+#include <QToolTip>
 
 namespace {
 
@@ -97,9 +99,37 @@ QVariant RasterModell::data(const QModelIndex& index, int rolle) const
         const bool rechts = ausrichtung == Ausrichtung::Rechts || (ausrichtung == Ausrichtung::Standard && zahl);
         return QVariant::fromValue(Qt::AlignVCenter | (rechts ? Qt::AlignRight : Qt::AlignLeft));
     }
+    case Qt::AccessibleTextRole:
+        return Ansage(index.row(), index.column());
+    case Qt::ToolTipRole:
+    case Qt::AccessibleDescriptionRole: {
+        const auto hinweis = hinweis_ ? hinweis_(index.row(), index.column()) : QString();
+        return hinweis.isEmpty() ? QVariant() : QVariant(hinweis);
+    }
     default:
         return {};
     }
+}
+
+// Kopfzellen sagen ihren Text. Die übrigen sagen, zu welcher Zeile sie gehören (bei mehr als
+// einer Spalte auch zu welcher Spalte) und was darin steht; eine gestrichene Zelle enthält nur
+// Leerzeichen, gelesen wird deshalb, dass sie gestrichen ist.
+QString RasterModell::Ansage(int zeile, int spalte) const
+{
+    const auto text = [this](int z, int s) { return QString::fromStdString(raster_.ZelleAn(z, s).text).trimmed(); };
+    if (zeile < Raster::FesteZeilen || spalte < Raster::FesteSpalten) {
+        return text(zeile, spalte);
+    }
+    QStringList ort{text(zeile, 0)};
+    if (spalten_ > Raster::FesteSpalten + 1) {
+        ort << text(0, spalte);
+    }
+    ort.removeAll(QString());
+    QString wert = raster_.ZelleAn(zeile, spalte).durchgestrichen ? QStringLiteral("gestrichen") : text(zeile, spalte);
+    if (wert.isEmpty()) {
+        wert = QStringLiteral("leer");
+    }
+    return ort.isEmpty() ? wert : ort.join(QStringLiteral(", ")) + QStringLiteral(": ") + wert;
 }
 
 void RasterModell::Aktualisieren()
@@ -131,6 +161,8 @@ RasterAnsicht::RasterAnsicht(Raster& raster, QWidget* eltern)
     setFrameShape(QFrame::NoFrame);
     setSelectionMode(QAbstractItemView::NoSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab führt aus dem Raster hinaus zum nächsten Steuerelement, nicht zur nächsten Zelle.
+    setTabKeyNavigation(false);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     // Die Fläche neben den Zellen ist grau wie beim Raster üblich.
     QPalette farben = palette();
@@ -167,5 +199,43 @@ void RasterAnsicht::Aktualisieren()
     if (currentIndex() != aktuell) {
         selectionModel()->setCurrentIndex(aktuell, QItemSelectionModel::NoUpdate);
     }
+    // Ein offener Tooltip spräche noch vom Stand vor dem Ereignis.
+    if (QToolTip::isVisible()) {
+        QToolTip::hideText();
+    }
     viewport()->update();
+}
+
+void RasterAnsicht::keyPressEvent(QKeyEvent* ereignis)
+{
+    const auto taste = ereignis->key();
+    const bool eintragen = (taste == Qt::Key_Return || taste == Qt::Key_Enter || taste == Qt::Key_Space) &&
+                           (ereignis->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (eintragen) {
+        const auto index = currentIndex();
+        if (index.isValid()) {
+            raster_.AktuelleZelleSetzen(index.row(), index.column());
+            emit zelleAngeklickt(index.row(), index.column());
+        }
+        ereignis->accept();
+        return;
+    }
+    QTableView::keyPressEvent(ereignis);
+    // Die Ansicht hat ihre aktuelle Zelle bewegt; das Raster zieht mit, damit sie gezeichnet
+    // wird und Eingabe genau diese Zelle meldet.
+    const auto index = currentIndex();
+    if (index.isValid() && (index.row() != raster_.Zeile() || index.column() != raster_.Spalte())) {
+        raster_.AktuelleZelleSetzen(index.row(), index.column());
+        viewport()->update();
+    }
+}
+
+// Die Tastatur bleibt in den Zellen neben und unter den Köpfen: nur dort steht, was man einträgt.
+QModelIndex RasterAnsicht::moveCursor(CursorAction aktion, Qt::KeyboardModifiers tasten)
+{
+    const auto ziel = QTableView::moveCursor(aktion, tasten);
+    if (!ziel.isValid()) {
+        return ziel;
+    }
+    return modell_.index(std::max(ziel.row(), Raster::FesteZeilen), std::max(ziel.column(), Raster::FesteSpalten));
 }

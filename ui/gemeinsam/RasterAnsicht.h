@@ -3,12 +3,18 @@
 #include <QAbstractTableModel>
 #include <QTableView>
 
+#include <functional>
+
 class Raster;
 
 // Zeigt ein Raster des Spiels: Zelltexte, Textfarben, Durchstreichung, Ausrichtung je Spalte.
+// Für Sprachausgaben heißt jede Zelle nach ihrer Zeile und sagt, was darin steht.
 class RasterModell : public QAbstractTableModel {
     Q_OBJECT
 public:
+    // Ein Hinweis zu einer Zelle, als Tooltip und als Beschreibung für Sprachausgaben; leer: keiner.
+    using Hinweisquelle = std::function<QString(int zeile, int spalte)>;
+
     explicit RasterModell(const Raster& raster, QObject* eltern = nullptr);
 
     int rowCount(const QModelIndex& eltern = {}) const override;
@@ -18,14 +24,21 @@ public:
     // Nach jeder Änderung des Rasters: Größe und Inhalte neu melden.
     void Aktualisieren();
 
+    void HinweisquelleSetzen(Hinweisquelle quelle) { hinweis_ = std::move(quelle); }
+
 private:
+    QString Ansage(int zeile, int spalte) const;
+
     const Raster& raster_;
+    Hinweisquelle hinweis_;
     int zeilen_ = 0;
     int spalten_ = 0;
 };
 
 // Ein Raster mit fester Kopfzeile und Kopfspalte, gezeichnet wie Kopfzellen, und einer
 // aktuellen Zelle, die das Spiel setzt. Ein Klick macht die Zelle aktuell und meldet `zelleAngeklickt`.
+// Von der Tastatur aus bewegen die Pfeiltasten die aktuelle Zelle, ohne etwas zu melden; Eingabe
+// und Leertaste melden sie wie ein Klick.
 class RasterAnsicht : public QTableView {
     Q_OBJECT
 public:
@@ -38,8 +51,14 @@ public:
 
     const Raster& raster() const { return raster_; }
 
+    void HinweisquelleSetzen(RasterModell::Hinweisquelle quelle) { modell_.HinweisquelleSetzen(std::move(quelle)); }
+
 signals:
     void zelleAngeklickt(int zeile, int spalte);
+
+protected:
+    void keyPressEvent(QKeyEvent* ereignis) override;
+    QModelIndex moveCursor(CursorAction aktion, Qt::KeyboardModifiers tasten) override;
 
 private:
     int AutomatischeBreite(int spalte) const;

@@ -17,6 +17,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
@@ -42,6 +43,38 @@ QLabel* Beschriftung(QWidget* eltern, const char* name, QRect lage, const QStrin
     return beschriftung;
 }
 
+// Jede Namensänderung geht als Ereignis an die Hilfsmittel; nur echte Änderungen sollen es.
+void ZugangsnameSetzen(QWidget* element, const QString& name)
+{
+    if (element->accessibleName() != name) {
+        element->setAccessibleName(name);
+    }
+}
+
+// Was ein Würfelbild zeigt, in Worten: die Augen aus dem Bildnamen ("4.JPG", gehalten mit
+// Rahmen "14.JPG"), "leer" für den leeren Würfel "0.JPG".
+QString Wuerfelansage(std::size_t index, const Wuerfelbild& bild)
+{
+    auto augen = QString::fromStdString(bild.datei);
+    if (augen.endsWith(QLatin1String(".JPG"), Qt::CaseInsensitive)) {
+        augen.chop(4);
+    }
+    if (bild.rahmen && augen.startsWith(QLatin1Char('1'))) {
+        augen.remove(0, 1);
+    }
+    if (augen.isEmpty() || augen == QLatin1String("0")) {
+        augen = QStringLiteral("leer");
+    }
+    return QStringLiteral("Würfel %1: %2%3")
+        .arg(index + 1)
+        .arg(augen, bild.rahmen ? QStringLiteral(", gehalten") : QString());
+}
+
+QString Ansage(const QString& name, const std::string& wert, const QString& ohneWert)
+{
+    return name + QStringLiteral(": ") + (wert.empty() ? ohneWert : QString::fromStdString(wert));
+}
+
 }  // namespace
 
 frmTarvoll::frmTarvoll(basTarvoll& spiel, const Umgebung& umgebung, QWidget* eltern)
@@ -56,6 +89,7 @@ frmTarvoll::frmTarvoll(basTarvoll& spiel, const Umgebung& umgebung, QWidget* elt
     StatusleisteAnlegen();
     Tabreihenfolge();
     EreignisseVerbinden();
+    ZugangEinrichten();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     // Laden des Fensters: das Spiel richtet sich ein, bevor das Fenster erscheint.
@@ -206,6 +240,44 @@ void frmTarvoll::EreignisseVerbinden()
     }
     connect(mfgPunktanzeige, &RasterAnsicht::zelleAngeklickt, this,
             [this] { spiel_.frmTarvoll_mfgPunktanzeige_Click(); });
+
+    // Die Tasten 1 bis 5 klicken die Würfel von links nach rechts. Hat ein Würfeltext den
+    // Fokus, nimmt er die Ziffer selbst, und die Taste hält nichts.
+    for (std::size_t i = 0; i < 5; ++i) {
+        auto* taste = new QShortcut(QKeySequence(Qt::Key_1 + static_cast<int>(i)), this);
+        taste->setContext(Qt::WindowShortcut);
+        taste->setAutoRepeat(false);
+        connect(taste, &QShortcut::activated, imgWuerfel[i], &Bildfeld::angeklickt);
+    }
+
+    // Über einer offenen Kategorie sagt der Spielzettel, was das Eintragen jetzt gäbe.
+    mfgPunktanzeige->HinweisquelleSetzen([this](int zeile, int) {
+        const auto vorschau = spiel_.Vorschau(static_cast<std::int16_t>(zeile));
+        return vorschau ? QString::fromStdString(*vorschau) : QString();
+    });
+}
+
+// Namen und Beschreibungen für Sprachausgaben, wo Text und Art des Steuerelements nicht
+// reichen. Knöpfe und Menübefehle heißen wie ihre Beschriftung ohne "&"; was sich im Spiel
+// ändert, benennt Anzeigen().
+void frmTarvoll::ZugangEinrichten()
+{
+    Image1->setAccessibleName(QStringLiteral("Banner"));
+    Image2->setAccessibleName(QStringLiteral("Banner"));
+    mfgPunktanzeige->setAccessibleName(QStringLiteral("Spielzettel"));
+    mfgPunktanzeige->setAccessibleDescription(
+        QStringLiteral("Pfeiltasten wählen die Zeile, Eingabe oder Leertaste trägt den Wurf dort ein"));
+    fraAnimation->setAccessibleName(QStringLiteral("Würfelfeld"));
+    fraInfo->setAccessibleName(QStringLiteral("Hinweisfeld"));
+    for (std::size_t i = 0; i < 5; ++i) {
+        imgWuerfel[i]->AnklickbarSetzen(true);
+        imgWuerfel[i]->setAccessibleDescription(
+            QStringLiteral("Taste %1 oder Klick hält den Würfel oder gibt ihn frei").arg(i + 1));
+        txtWuerfel[i]->setAccessibleName(QStringLiteral("Würfelwert %1").arg(i + 1));
+    }
+    stbAnzeige[0]->setAccessibleDescription(QStringLiteral("Datum"));
+    stbAnzeige[1]->setAccessibleDescription(QStringLiteral("Uhrzeit"));
+    stbAnzeige[2]->setAccessibleDescription(QStringLiteral("Spieler"));
 }
 
 void frmTarvoll::WuerfelbildZeigen(int index, const Wuerfelbild& bild)
@@ -229,6 +301,7 @@ void frmTarvoll::Anzeigen()
         }
         txtWuerfel[i]->setVisible(anzeige.txtWuerfelSichtbar);
         WuerfelbildZeigen(static_cast<int>(i), anzeige.imgWuerfel[i]);
+        ZugangsnameSetzen(imgWuerfel[i], Wuerfelansage(i, anzeige.imgWuerfel[i]));
     }
     if (devicePixelRatioF() != gezeigtesPixelverhaeltnis_) {
         Image1->BildSetzen(FensterbildLaden(QStringLiteral("banner.jpg"), devicePixelRatioF()));
@@ -238,6 +311,9 @@ void frmTarvoll::Anzeigen()
     lblInfo->setText(QString::fromStdString(anzeige.lblInfo));
     lblRunde->setText(QString::fromStdString(anzeige.lblRunde));
     lblWurf->setText(QString::fromStdString(anzeige.lblWurf));
+    ZugangsnameSetzen(lblInfo, Ansage(QStringLiteral("Hinweis"), anzeige.lblInfo, QStringLiteral("keiner")));
+    ZugangsnameSetzen(lblRunde, Ansage(QStringLiteral("Runde"), anzeige.lblRunde, QStringLiteral("keine")));
+    ZugangsnameSetzen(lblWurf, Ansage(QStringLiteral("Wurf"), anzeige.lblWurf, QStringLiteral("keiner")));
     cmdWuerfeln->setEnabled(anzeige.cmdWuerfelnAktiv);
     stbAnzeige[2]->setText(QString::fromStdString(anzeige.stbAnzeigeText));
     mnuDebug->setVisible(anzeige.mnuDebugSichtbar);

@@ -91,6 +91,7 @@ private:
     void MenuesAnlegen();
     void StatusleisteAnlegen();
     void EreignisseVerbinden();
+    void ZugangEinrichten();
     void Tabreihenfolge();
     void WuerfelbildZeigen(int index, const Wuerfelbild& bild);
     void UhrAnzeigen();

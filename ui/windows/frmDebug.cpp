@@ -50,6 +50,7 @@ frmDebug::frmDebug(basTarvoll& spiel, QPointer<QWidget> hauptfenster, QWidget* e
 
     txtAusgabe = new QPlainTextEdit(this);
     txtAusgabe->setObjectName(QStringLiteral("txtAusgabe"));
+    txtAusgabe->setAccessibleName(QStringLiteral("Ausgabe"));
     txtAusgabe->setGeometry(Twips(360, 1200, 4935, 1215));
     txtAusgabe->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtAusgabe->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -104,12 +104,17 @@ void frmSpieler::SteuerelementeAnlegen()
     sldSpieler->setTickPosition(QSlider::TicksRight);
     sldSpieler->setTickInterval(1);
     sldSpieler->setValue(1);
+    sldSpieler->setAccessibleName(QStringLiteral("Anzahl der Spieler"));
 
     cmdOK = Knopf(this, "cmdOK", 120, QStringLiteral("&OK"));
     cmdAbbrechen = Knopf(this, "cmdAbbrechen", 3240, QStringLiteral("&Abbrechen"));
     lblSpieler1 = Beschriftung(this, "lblSpieler1", 360, QStringLiteral("Spieler 1"));
     lblSpieler2 = Beschriftung(this, "lblSpieler2", 1080, QStringLiteral("Spieler 2"));
     lblSpieler3 = Beschriftung(this, "lblSpieler3", 1800, QStringLiteral("Spieler 3"));
+    // Die Beschriftungen stehen nur neben den Feldern; Sprachausgaben brauchen die Namen am Feld.
+    txtSpieler1->setAccessibleName(lblSpieler1->text());
+    txtSpieler2->setAccessibleName(lblSpieler2->text());
+    txtSpieler3->setAccessibleName(lblSpieler3->text());
 
     Line1 = Anlegen<QFrame>(this, "Line1", Twips(120, 2400, 4320, 15));
     Line1->setFrameShape(QFrame::HLine);

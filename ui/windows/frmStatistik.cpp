@@ -45,6 +45,7 @@ frmStatistik::frmStatistik(const basTarvoll& spiel, QWidget* eltern) : QWidget(e
     setAutoFillBackground(true);
 
     Image1 = Anlegen<Bildfeld>(this, "Image1", Twips(795, 120, 3000, 600));
+    Image1->setAccessibleName(QStringLiteral("Quorin Tarvoll"));
 
     lblStatistik = Anlegen<QLabel>(this, "lblStatistik", Twips(1268, 720, 2055, 375));
     lblStatistik->setText(QStringLiteral("Statistik"));
@@ -55,6 +56,7 @@ frmStatistik::frmStatistik(const basTarvoll& spiel, QWidget* eltern) : QWidget(e
     StatistikAufbauen(tabelle_, spiel.strSpielername);
     mfgStatistik = new RasterAnsicht(tabelle_, this);
     mfgStatistik->setObjectName(QStringLiteral("mfgStatistik"));
+    mfgStatistik->setAccessibleName(QStringLiteral("Statistik"));
     mfgStatistik->setGeometry(Twips(315, 1560, 3975, 2055));
     mfgStatistik->Aktualisieren();
 

@@ -5,6 +5,8 @@
 #include "Produkt.h"
 #include "Twips.h"
 
+#include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -28,22 +30,55 @@ QLabel* Beschriftung(QWidget* eltern, const char* name, QRect lage, const QStrin
     return beschriftung;
 }
 
-Bildfeld* Bild(QWidget* eltern, const char* name, QRect lage)
+Bildfeld* Bild(QWidget* eltern, const char* name, QRect lage, const QString& zugangsname)
 {
     auto* bild = new Bildfeld(eltern);
     bild->setObjectName(QString::fromLatin1(name));
     bild->setGeometry(lage);
+    bild->setAccessibleName(zugangsname);
     // Der Klick gehört der Karte, nicht dem Bild.
     bild->setAttribute(Qt::WA_TransparentForMouseEvents);
     return bild;
+}
+
+// Für Hilfsmittel ist die Karte ein Dialog, den man drücken kann wie mit einem Klick.
+class TitelbildZugang : public QAccessibleWidget {
+public:
+    explicit TitelbildZugang(frmTitelbild* karte) : QAccessibleWidget(karte, QAccessible::Dialog) {}
+
+    QStringList actionNames() const override { return QAccessibleWidget::actionNames() << pressAction(); }
+
+    void doAction(const QString& aktion) override
+    {
+        if (aktion != pressAction()) {
+            QAccessibleWidget::doAction(aktion);
+            return;
+        }
+        // Erst nach der Antwort an das Hilfsmittel, denn danach lädt das Hauptfenster.
+        auto* karte = static_cast<frmTitelbild*>(widget());
+        QMetaObject::invokeMethod(karte, &frmTitelbild::Weiter, Qt::QueuedConnection);
+    }
+};
+
+QAccessibleInterface* TitelbildZugangAnlegen(const QString& klasse, QObject* objekt)
+{
+    if (klasse == QLatin1String(frmTitelbild::staticMetaObject.className())) {
+        if (auto* karte = qobject_cast<frmTitelbild*>(objekt)) {
+            return new TitelbildZugang(karte);
+        }
+    }
+    return nullptr;
 }
 
 }  // namespace
 
 frmTitelbild::frmTitelbild(QWidget* besitzer) : QDialog(besitzer)
 {
+    static const bool zugangEingerichtet = (QAccessible::installFactory(&TitelbildZugangAnlegen), true);
+    Q_UNUSED(zugangEingerichtet)
     setObjectName(QStringLiteral("frmTitelbild"));
     setWindowTitle(QStringLiteral("Quorin Tarvoll"));
+    setAccessibleDescription(QStringLiteral("Titelkarte: ein Klick, Eingabe oder Leertaste geht weiter"));
     // Rahmenlos und ohne Eintrag in der Taskleiste.
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
     setFixedSize(Pixel(8175), Pixel(3975));
@@ -53,9 +88,10 @@ frmTitelbild::frmTitelbild(QWidget* besitzer) : QDialog(besitzer)
     setPalette(farben);
     setAutoFillBackground(true);
 
-    imgVelmar_Logo = Bild(this, "imgVelmar_Logo", Twips(480, 240, 7125, 1395));
-    imgQuorin_Tarvoll = Bild(this, "imgQuorin_Tarvoll", Twips(480, 2040, 3000, 600));
-    img3Wuerfel = Bild(this, "img3Wuerfel", Twips(3600, 2040, 900, 795));
+    imgVelmar_Logo = Bild(this, "imgVelmar_Logo", Twips(480, 240, 7125, 1395), QStringLiteral("Herstellerlogo"));
+    imgQuorin_Tarvoll =
+        Bild(this, "imgQuorin_Tarvoll", Twips(480, 2040, 3000, 600), QStringLiteral("Quorin Tarvoll"));
+    img3Wuerfel = Bild(this, "img3Wuerfel", Twips(3600, 2040, 900, 795), QStringLiteral("Drei Würfel"));
     lblCopyright = Beschriftung(this, "lblCopyright", Twips(4560, 1680, 3015, 2055), Rechtshinweis,
                                 Qt::AlignRight | Qt::AlignTop);
     lblCopyright->setWordWrap(true);
@@ -103,6 +139,22 @@ void frmTitelbild::mouseReleaseEvent(QMouseEvent* ereignis)
     if (ereignis->button() != Qt::LeftButton) {
         return;
     }
+    Weiter();
+}
+
+void frmTitelbild::keyPressEvent(QKeyEvent* ereignis)
+{
+    const auto taste = ereignis->key();
+    if ((taste == Qt::Key_Return || taste == Qt::Key_Enter || taste == Qt::Key_Space) &&
+        (ereignis->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        Weiter();
+        return;
+    }
+    QDialog::keyPressEvent(ereignis);
+}
+
+void frmTitelbild::Weiter()
+{
     emit angeklickt();
     accept();
 }

@@ -7,7 +7,8 @@ class QLabel;
 
 // Die Titelkarte: beim Start allein auf dem Bildschirm, später das Info-Fenster.
 // Ein Klick irgendwohin schließt sie; Bilder und Beschriftungen reichen ihre Klicks
-// an die Karte weiter.
+// an die Karte weiter. Ohne Maus tun Eingabe und Leertaste dasselbe, und Hilfsmittel
+// können die Karte drücken.
 class frmTitelbild : public QDialog {
     Q_OBJECT
 public:
@@ -22,12 +23,16 @@ public:
 
     static const QString Rechtshinweis;
 
+    // Was ein Klick auf die Karte tut: ihn melden und die Karte schließen.
+    void Weiter();
+
 signals:
     void angeklickt();
 
 protected:
     void paintEvent(QPaintEvent* ereignis) override;
     void mouseReleaseEvent(QMouseEvent* ereignis) override;
+    void keyPressEvent(QKeyEvent* ereignis) override;
     void showEvent(QShowEvent* ereignis) override;
 
 private:

@@ -400,6 +400,10 @@ private slots:
         QCOMPARE(Zellname(tisch, 0, 1), QStringLiteral("Spieler 1"));
         QCOMPARE(Zellname(tisch, 13, 0), QStringLiteral("Kleine Straße"));
         QCOMPARE(Zellname(tisch, 1), QStringLiteral("Einer: leer"));
+        // Die verborgenen Köpfe der Ansicht, die Sprachausgaben mit jeder Zelle nennen.
+        const auto* modell = f.mfgPunktanzeige->model();
+        QCOMPARE(modell->headerData(13, Qt::Vertical, Qt::AccessibleTextRole).toString(), QStringLiteral("Kleine Straße"));
+        QCOMPARE(modell->headerData(1, Qt::Horizontal, Qt::AccessibleTextRole).toString(), QStringLiteral("Spieler 1"));
 
         QTest::mouseClick(f.cmdNeu, Qt::LeftButton);
         QCOMPARE(Name(f.lblRunde), QStringLiteral("Runde: 1"));

@@ -111,6 +111,17 @@ QVariant RasterModell::data(const QModelIndex& index, int rolle) const
     }
 }
 
+// Die Köpfe der Ansicht sind verborgen, Sprachausgaben melden sie aber mit jeder Zelle: sie
+// heißen wie die Kopfzellen des Rasters statt nach ihrer Nummer.
+QVariant RasterModell::headerData(int abschnitt, Qt::Orientation richtung, int rolle) const
+{
+    const bool zeile = richtung == Qt::Vertical;
+    if (rolle != Qt::AccessibleTextRole || abschnitt < 0 || abschnitt >= (zeile ? zeilen_ : spalten_)) {
+        return QAbstractTableModel::headerData(abschnitt, richtung, rolle);
+    }
+    return Ansage(zeile ? abschnitt : 0, zeile ? 0 : abschnitt);
+}
+
 // Kopfzellen sagen ihren Text. Die übrigen sagen, zu welcher Zeile sie gehören (bei mehr als
 // einer Spalte auch zu welcher Spalte) und was darin steht; eine gestrichene Zelle enthält nur
 // Leerzeichen, gelesen wird deshalb, dass sie gestrichen ist.

@@ -20,6 +20,7 @@ public:
     int rowCount(const QModelIndex& eltern = {}) const override;
     int columnCount(const QModelIndex& eltern = {}) const override;
     QVariant data(const QModelIndex& index, int rolle) const override;
+    QVariant headerData(int abschnitt, Qt::Orientation richtung, int rolle) const override;
 
     // Nach jeder Änderung des Rasters: Größe und Inhalte neu melden.
     void Aktualisieren();

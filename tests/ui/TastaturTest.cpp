@@ -280,14 +280,10 @@ private slots:
         const QList<int> full{3, 5, 3, 5, 3};
         QTest::newRow("Fullhouse") << ohne << 0 << full << 12 << 1 << "Würde 25 Punkte geben";
         QTest::newRow("Fullhouse, Zeilenkopf") << ohne << 0 << full << 12 << 0 << "Würde 25 Punkte geben";
-        QTest::newRow("Dreierpasch") << ohne << 0 << full << 10 << 1 << "Würde 19 Punkte geben";
         QTest::newRow("Viererpasch gestrichen") << ohne << 0 << full << 11 << 1 << "Würde gestrichen";
         QTest::newRow("ein Punkt") << ohne << 0 << QList<int>{6, 4, 3, 2, 1} << 1 << 1 << "Würde 1 Punkt geben";
-        QTest::newRow("Große Straße") << ohne << 0 << QList<int>{6, 4, 3, 2, 5} << 14 << 1 << "Würde 40 Punkte geben";
-        QTest::newRow("Tarvoll") << ohne << 0 << QList<int>{2, 2, 2, 2, 2} << 15 << 1 << "Würde 10 Punkte geben";
         QTest::newRow("Sechser gestrichen") << ohne << 0 << QList<int>{1, 1, 2, 2, 3} << 6 << 1 << "Würde gestrichen";
         QTest::newRow("Summe") << ohne << 0 << full << 7 << 1 << "";
-        QTest::newRow("Gesamt") << ohne << 0 << full << 9 << 1 << "";
         QTest::newRow("Endsumme") << ohne << 0 << full << 17 << 1 << "";
         QTest::newRow("Kopfzeile") << ohne << 0 << full << 0 << 1 << "";
         QTest::newRow("ohne Wurf") << ohne << 0 << ohne << 12 << 1 << "";

@@ -4,6 +4,7 @@
 #include "Bilder.h"
 #include "RasterAnsicht.h"
 #include "Schriften.h"
+#include "Steuerelemente.h"
 #include "Twips.h"
 #include "Wuerfeltextpruefer.h"
 #include "basTarvoll.h"
@@ -25,15 +26,6 @@
 namespace {
 
 constexpr QSize Wuerfelgroesse{Pixel(615), Pixel(495)};
-
-template <typename W>
-W* Anlegen(QWidget* eltern, const char* name, QRect lage)
-{
-    auto* element = new W(eltern);
-    element->setObjectName(QString::fromLatin1(name));
-    element->setGeometry(lage);
-    return element;
-}
 
 QLabel* Beschriftung(QWidget* eltern, const char* name, QRect lage, const QString& text = {})
 {

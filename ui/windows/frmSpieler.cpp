@@ -3,6 +3,7 @@
 #include "Produkt.h"
 #include "Spieler.h"
 #include "Spielstand.h"
+#include "Steuerelemente.h"
 #include "Twips.h"
 #include "basTarvoll.h"
 
@@ -16,15 +17,6 @@
 #include <QStyle>
 
 namespace {
-
-template <typename W>
-W* Anlegen(QWidget* eltern, const char* name, QRect lage)
-{
-    auto* element = new W(eltern);
-    element->setObjectName(QString::fromLatin1(name));
-    element->setGeometry(lage);
-    return element;
-}
 
 QLabel* Beschriftung(QWidget* eltern, const char* name, int oben, const QString& text)
 {

@@ -6,6 +6,7 @@
 #include "RasterAnsicht.h"
 #include "Schriften.h"
 #include "Statistik.h"
+#include "Steuerelemente.h"
 #include "Twips.h"
 #include "basTarvoll.h"
 
@@ -14,19 +15,6 @@
 #include <QScreen>
 #include <QShowEvent>
 #include <QStyle>
-
-namespace {
-
-template <typename W>
-W* Anlegen(QWidget* eltern, const char* name, QRect lage)
-{
-    auto* element = new W(eltern);
-    element->setObjectName(QString::fromLatin1(name));
-    element->setGeometry(lage);
-    return element;
-}
-
-}  // namespace
 
 frmStatistik::frmStatistik(const basTarvoll& spiel, QWidget* eltern) : QWidget(eltern)
 {

@@ -13,19 +13,25 @@ QString DoppelteFassung(const QString& pfad)
     return info.dir().filePath(info.completeBaseName() + QStringLiteral("@2x.") + info.suffix());
 }
 
+// Das Format steht in der Endung; so muss der Leser die Datei nicht erst erkennen.
+QImage Einlesen(const QString& pfad)
+{
+    QImageReader leser(pfad, QFileInfo(pfad).suffix().toLower().toLatin1());
+    leser.setAutoDetectImageFormat(false);
+    return leser.read();
+}
+
 QPixmap Lesen(const QString& pfad, qreal pixelverhaeltnis)
 {
     if (pixelverhaeltnis > 1.0) {
-        QImageReader leser(DoppelteFassung(pfad));
-        const QImage bild = leser.read();
+        const QImage bild = Einlesen(DoppelteFassung(pfad));
         if (!bild.isNull()) {
             auto pixmap = QPixmap::fromImage(bild);
             pixmap.setDevicePixelRatio(2.0);
             return pixmap;
         }
     }
-    QImageReader leser(pfad);
-    return QPixmap::fromImage(leser.read());
+    return QPixmap::fromImage(Einlesen(pfad));
 }
 
 QPixmap Platzhalter(QSize groesse, qreal pixelverhaeltnis)

@@ -199,20 +199,40 @@ int RasterAnsicht::AutomatischeBreite(int spalte) const
     return breite + 2 * Innenabstand + 1;
 }
 
-void RasterAnsicht::Aktualisieren()
+// Automatische Breiten folgen den Kopftexten, die das Format setzt; ausgemessen wird
+// deshalb nur, wenn sich Format oder vorgegebene Breiten geändert haben.
+void RasterAnsicht::SpaltenbreitenSetzen()
 {
-    modell_.Aktualisieren();
+    std::vector<int> breiten;
     for (int spalte = 0; spalte < raster_.Spalten(); ++spalte) {
-        const int twips = raster_.Spaltenbreite(spalte);
+        breiten.push_back(raster_.Spaltenbreite(spalte));
+    }
+    if (breiten == gemesseneBreiten_ && raster_.Format() == gemessenesFormat_) {
+        return;
+    }
+    for (int spalte = 0; spalte < raster_.Spalten(); ++spalte) {
+        const int twips = breiten[static_cast<std::size_t>(spalte)];
         setColumnWidth(spalte, twips == Raster::Automatisch ? AutomatischeBreite(spalte) : Pixel(twips));
     }
-    const auto aktuell = modell_.index(raster_.Zeile(), raster_.Spalte());
-    if (currentIndex() != aktuell) {
-        selectionModel()->setCurrentIndex(aktuell, QItemSelectionModel::NoUpdate);
-    }
+    gemesseneBreiten_ = std::move(breiten);
+    gemessenesFormat_ = raster_.Format();
+}
+
+void RasterAnsicht::Aktualisieren()
+{
     // Ein offener Tooltip spräche noch vom Stand vor dem Ereignis.
     if (QToolTip::isVisible()) {
         QToolTip::hideText();
+    }
+    if (gezeigt_ == raster_) {
+        return;
+    }
+    gezeigt_ = raster_;
+    modell_.Aktualisieren();
+    SpaltenbreitenSetzen();
+    const auto aktuell = modell_.index(raster_.Zeile(), raster_.Spalte());
+    if (currentIndex() != aktuell) {
+        selectionModel()->setCurrentIndex(aktuell, QItemSelectionModel::NoUpdate);
     }
     viewport()->update();
 }

@@ -1,11 +1,16 @@
 #pragma once
 
+#include "Raster.h"
+
 #include <QAbstractTableModel>
 #include <QTableView>
 
+#include <optional>
+#include <string>
+#include <vector>
+
 #include <functional>
 
-class Raster;
 
 // Zeigt ein Raster des Spiels: Zelltexte, Textfarben, Durchstreichung, Ausrichtung je Spalte.
 // Für Sprachausgaben heißt jede Zelle nach ihrer Zeile und sagt, was darin steht.
@@ -63,7 +68,13 @@ protected:
 
 private:
     int AutomatischeBreite(int spalte) const;
+    void SpaltenbreitenSetzen();
 
     Raster& raster_;
     RasterModell modell_;
+    // Das Raster, wie es zuletzt gezeigt wurde: was sich nicht geändert hat, wird nicht neu gezeichnet.
+    std::optional<Raster> gezeigt_;
+    // Wofür die Spaltenbreiten zuletzt ausgemessen wurden: Format und vorgegebene Breiten.
+    std::string gemessenesFormat_;
+    std::vector<int> gemesseneBreiten_;
 };

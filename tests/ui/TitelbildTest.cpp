@@ -44,6 +44,33 @@ private slots:
         QCOMPARE(programm.hauptfenster()->lblInfo->text(), QStringLiteral("Zum Starten auf <Neues Spiel> klicken!"));
     }
 
+    // Die Kommandozeile wird vor Qt gelesen: Qts eigene Schalter bleiben Teil des Textes.
+    void kommandozeile_data()
+    {
+        QTest::addColumn<QStringList>("argumente");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("keins") << QStringList{"quorintarvoll"} << QString();
+        QTest::newRow("debug") << QStringList{"quorintarvoll", "debug"} << QStringLiteral("debug");
+        QTest::newRow("zwei") << QStringList{"quorintarvoll", "debug", "x"} << QStringLiteral("debug x");
+        QTest::newRow("Qt-Schalter") << QStringList{"quorintarvoll", "-platform", "offscreen", "debug"}
+                                     << QStringLiteral("-platform offscreen debug");
+    }
+
+    void kommandozeile()
+    {
+        QFETCH(QStringList, argumente);
+        QFETCH(QString, text);
+        std::vector<QByteArray> bytes;
+        for (const auto& argument : argumente) {
+            bytes.push_back(argument.toUtf8());
+        }
+        std::vector<const char*> argv;
+        for (const auto& b : bytes) {
+            argv.push_back(b.constData());
+        }
+        QCOMPARE(QString::fromStdString(Kommandozeile(static_cast<int>(argv.size()), argv.data())), text);
+    }
+
     void aussehen()
     {
         frmTitelbild titel;

@@ -125,19 +125,6 @@ private slots:
         }
     }
 
-    void zugriffstasten()
-    {
-        Fenstertisch tisch;
-        auto& f = tisch.fenster;
-        QApplication::setActiveWindow(&f);
-        QTest::keyClick(&f, Qt::Key_N, Qt::AltModifier);
-        QTRY_VERIFY(f.cmdWuerfeln->isEnabled());
-        tisch.zufall.augen = {6, 5, 4, 3, 2};
-        QTest::keyClick(&f, Qt::Key_W, Qt::AltModifier);
-        QTRY_COMPARE(f.lblWurf->text(), QStringLiteral("1"));
-        QCOMPARE(tisch.spiel.frmTarvoll.txtWuerfel[4], std::string("6"));
-    }
-
     void fehlendeBilderWerdenPlatzhalter()
     {
         QTemporaryDir leer;

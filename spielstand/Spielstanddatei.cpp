@@ -88,126 +88,135 @@ struct Beschaedigt {
     throw Beschaedigt{QStringLiteral("„%1“ %2.").arg(ort, was)};
 }
 
-QJsonValue Eintrag(const QJsonObject& objekt, const QString& ort, const char* name)
+// Ein Wert der Datei mit seiner Stelle ("zettel.zeilen[3].text"), damit jede Meldung sagt, wo.
+struct Fundstelle {
+    QJsonValue wert;
+    QString ort;
+};
+
+Fundstelle Eintrag(const QJsonObject& objekt, const QString& ort, const char* name)
 {
-    const auto wert = objekt.value(QLatin1String(name));
     const auto stelle = ort.isEmpty() ? QString::fromLatin1(name) : ort + '.' + QLatin1String(name);
+    const auto wert = objekt.value(QLatin1String(name));
     if (wert.isUndefined()) {
         Melden(stelle, QStringLiteral("fehlt"));
     }
-    return wert;
+    return {wert, stelle};
 }
 
-QString Stelle(const QString& ort, const char* name) { return ort + '.' + QLatin1String(name); }
-QString Stelle(const QString& ort, qsizetype index) { return QStringLiteral("%1[%2]").arg(ort).arg(index); }
-
-QJsonObject Objekt(const QJsonValue& wert, const QString& ort)
+Fundstelle Element(const QJsonArray& liste, const QString& ort, qsizetype index)
 {
-    if (!wert.isObject()) {
-        Melden(ort, QStringLiteral("ist kein Objekt"));
-    }
-    return wert.toObject();
+    return {liste[index], QStringLiteral("%1[%2]").arg(ort).arg(index)};
 }
 
-QJsonArray Liste(const QJsonValue& wert, const QString& ort, qsizetype laenge)
+QJsonObject Objekt(const Fundstelle& f)
 {
-    if (!wert.isArray() || wert.toArray().size() != laenge) {
-        Melden(ort, QStringLiteral("ist keine Liste mit %1 Einträgen").arg(laenge));
+    if (!f.wert.isObject()) {
+        Melden(f.ort, QStringLiteral("ist kein Objekt"));
     }
-    return wert.toArray();
+    return f.wert.toObject();
 }
 
-bool Wahrheitswert(const QJsonValue& wert, const QString& ort)
+QJsonArray Liste(const Fundstelle& f, qsizetype laenge)
 {
-    if (!wert.isBool()) {
-        Melden(ort, QStringLiteral("ist weder true noch false"));
+    if (!f.wert.isArray() || f.wert.toArray().size() != laenge) {
+        Melden(f.ort, QStringLiteral("ist keine Liste mit %1 Einträgen").arg(laenge));
     }
-    return wert.toBool();
+    return f.wert.toArray();
 }
 
-std::string Text(const QJsonValue& wert, const QString& ort)
+bool Wahrheitswert(const Fundstelle& f)
 {
-    if (!wert.isString()) {
-        Melden(ort, QStringLiteral("ist kein Text"));
+    if (!f.wert.isBool()) {
+        Melden(f.ort, QStringLiteral("ist weder true noch false"));
     }
-    const auto text = wert.toString();
+    return f.wert.toBool();
+}
+
+std::string Text(const Fundstelle& f)
+{
+    if (!f.wert.isString()) {
+        Melden(f.ort, QStringLiteral("ist kein Text"));
+    }
+    const auto text = f.wert.toString();
     // Ein einzelnes Ersatzzeichen ("\ud800") ließe sich nicht als UTF-8 weitergeben.
     if (!text.isValidUtf16()) {
-        Melden(ort, QStringLiteral("enthält ein ungültiges Zeichen"));
+        Melden(f.ort, QStringLiteral("enthält ein ungültiges Zeichen"));
     }
     return text.toStdString();
 }
 
-qint64 Ganzzahl(const QJsonValue& wert, const QString& ort, qint64 von, qint64 bis)
+qint64 Ganzzahl(const Fundstelle& f, qint64 von, qint64 bis)
 {
-    const double zahl = wert.toDouble();
-    if (!wert.isDouble() || zahl != std::trunc(zahl) || zahl < static_cast<double>(von) ||
+    const double zahl = f.wert.toDouble();
+    if (!f.wert.isDouble() || zahl != std::trunc(zahl) || zahl < static_cast<double>(von) ||
         zahl > static_cast<double>(bis)) {
-        Melden(ort, QStringLiteral("ist keine ganze Zahl von %1 bis %2").arg(von).arg(bis));
+        Melden(f.ort, QStringLiteral("ist keine ganze Zahl von %1 bis %2").arg(von).arg(bis));
     }
     return static_cast<qint64>(zahl);
 }
 
-std::int16_t Zahl16(const QJsonValue& wert, const QString& ort)
+std::int16_t Zahl16(const Fundstelle& f)
 {
-    return static_cast<std::int16_t>(Ganzzahl(wert, ort, std::numeric_limits<std::int16_t>::min(),
-                                              std::numeric_limits<std::int16_t>::max()));
+    return static_cast<std::int16_t>(
+        Ganzzahl(f, std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max()));
 }
 
 Spielstand AusObjekt(const QJsonObject& datei)
 {
     Spielstand stand;
 
-    const auto wuerfel = Liste(Eintrag(datei, {}, "wuerfel"), QStringLiteral("wuerfel"), 5);
+    const auto wuerfelEintrag = Eintrag(datei, {}, "wuerfel");
+    const auto wuerfel = Liste(wuerfelEintrag, 5);
     for (qsizetype index = 0; index < 5; ++index) {
-        const auto ort = Stelle(QStringLiteral("wuerfel"), index);
-        const auto objekt = Objekt(wuerfel[index], ort);
+        const auto element = Element(wuerfel, wuerfelEintrag.ort, index);
+        const auto objekt = Objekt(element);
         const auto stelle = static_cast<std::size_t>(index);
         const int pos = static_cast<int>(index) + 1;
-        stand.txtWuerfel[stelle] = Text(Eintrag(objekt, ort, "text"), Stelle(ort, "text"));
-        stand.imgWuerfel[stelle].datei = Text(Eintrag(objekt, ort, "bild"), Stelle(ort, "bild"));
-        stand.imgWuerfel[stelle].rahmen = Wahrheitswert(Eintrag(objekt, ort, "rahmen"), Stelle(ort, "rahmen"));
-        stand.blnHalten[pos] = Wahrheitswert(Eintrag(objekt, ort, "gehalten"), Stelle(ort, "gehalten"));
-        stand.intHaltewert[pos] = Zahl16(Eintrag(objekt, ort, "haltewert"), Stelle(ort, "haltewert"));
+        stand.txtWuerfel[stelle] = Text(Eintrag(objekt, element.ort, "text"));
+        stand.imgWuerfel[stelle].datei = Text(Eintrag(objekt, element.ort, "bild"));
+        stand.imgWuerfel[stelle].rahmen = Wahrheitswert(Eintrag(objekt, element.ort, "rahmen"));
+        stand.blnHalten[pos] = Wahrheitswert(Eintrag(objekt, element.ort, "gehalten"));
+        stand.intHaltewert[pos] = Zahl16(Eintrag(objekt, element.ort, "haltewert"));
     }
 
-    const QString zettelOrt = QStringLiteral("zettel");
-    const auto zettel = Objekt(Eintrag(datei, {}, "zettel"), zettelOrt);
-    const auto zeilenOrt = Stelle(zettelOrt, "zeilen");
-    const auto zeilen = Liste(Eintrag(zettel, zettelOrt, "zeilen"), zeilenOrt, 17);
+    const auto zettelEintrag = Eintrag(datei, {}, "zettel");
+    const auto zettel = Objekt(zettelEintrag);
+    const auto& zettelOrt = zettelEintrag.ort;
+    const auto zeilenEintrag = Eintrag(zettel, zettelOrt, "zeilen");
+    const auto zeilen = Liste(zeilenEintrag, 17);
     for (qsizetype index = 0; index < 17; ++index) {
-        const auto ort = Stelle(zeilenOrt, index);
-        const auto objekt = Objekt(zeilen[index], ort);
+        const auto element = Element(zeilen, zeilenEintrag.ort, index);
+        const auto objekt = Objekt(element);
         auto& zelle = stand.spielspalte[static_cast<int>(index) + 1];
-        zelle.text = Text(Eintrag(objekt, ort, "text"), Stelle(ort, "text"));
-        zelle.farbe = static_cast<Farbe>(
-            Ganzzahl(Eintrag(objekt, ort, "farbe"), Stelle(ort, "farbe"), 0, std::numeric_limits<Farbe>::max()));
-        zelle.durchgestrichen =
-            Wahrheitswert(Eintrag(objekt, ort, "durchgestrichen"), Stelle(ort, "durchgestrichen"));
+        zelle.text = Text(Eintrag(objekt, element.ort, "text"));
+        zelle.farbe =
+            static_cast<Farbe>(Ganzzahl(Eintrag(objekt, element.ort, "farbe"), 0, std::numeric_limits<Farbe>::max()));
+        zelle.durchgestrichen = Wahrheitswert(Eintrag(objekt, element.ort, "durchgestrichen"));
     }
-    const auto gewertetOrt = Stelle(zettelOrt, "gewertet");
-    const auto gewertet = Liste(Eintrag(zettel, zettelOrt, "gewertet"), gewertetOrt, 16);
+    const auto gewertetEintrag = Eintrag(zettel, zettelOrt, "gewertet");
+    const auto gewertet = Liste(gewertetEintrag, 16);
     for (qsizetype index = 0; index < 16; ++index) {
-        stand.blnGewertet[static_cast<int>(index) + 1] = Wahrheitswert(gewertet[index], Stelle(gewertetOrt, index));
+        stand.blnGewertet[static_cast<int>(index) + 1] = Wahrheitswert(Element(gewertet, gewertetEintrag.ort, index));
     }
-    stand.aktuelleZeile = Zahl16(Eintrag(zettel, zettelOrt, "aktuelleZeile"), Stelle(zettelOrt, "aktuelleZeile"));
-    stand.aktuelleSpalte = Zahl16(Eintrag(zettel, zettelOrt, "aktuelleSpalte"), Stelle(zettelOrt, "aktuelleSpalte"));
+    stand.aktuelleZeile = Zahl16(Eintrag(zettel, zettelOrt, "aktuelleZeile"));
+    stand.aktuelleSpalte = Zahl16(Eintrag(zettel, zettelOrt, "aktuelleSpalte"));
 
-    const QString ort = QStringLiteral("zustand");
-    const auto zustand = Objekt(Eintrag(datei, {}, "zustand"), ort);
-    stand.intRunde = Zahl16(Eintrag(zustand, ort, "runde"), Stelle(ort, "runde"));
-    stand.intWurf = Zahl16(Eintrag(zustand, ort, "wurf"), Stelle(ort, "wurf"));
-    stand.blnGewuerfelt = Wahrheitswert(Eintrag(zustand, ort, "gewuerfelt"), Stelle(ort, "gewuerfelt"));
-    stand.bytAnzahlSpieler = static_cast<std::uint8_t>(
-        Ganzzahl(Eintrag(zustand, ort, "anzahlSpieler"), Stelle(ort, "anzahlSpieler"), 0, 255));
-    const auto namenOrt = Stelle(ort, "spielernamen");
-    const auto namen = Liste(Eintrag(zustand, ort, "spielernamen"), namenOrt, 3);
+    const auto zustandEintrag = Eintrag(datei, {}, "zustand");
+    const auto zustand = Objekt(zustandEintrag);
+    const auto& ort = zustandEintrag.ort;
+    stand.intRunde = Zahl16(Eintrag(zustand, ort, "runde"));
+    stand.intWurf = Zahl16(Eintrag(zustand, ort, "wurf"));
+    stand.blnGewuerfelt = Wahrheitswert(Eintrag(zustand, ort, "gewuerfelt"));
+    stand.bytAnzahlSpieler = static_cast<std::uint8_t>(Ganzzahl(Eintrag(zustand, ort, "anzahlSpieler"), 0, 255));
+    const auto namenEintrag = Eintrag(zustand, ort, "spielernamen");
+    const auto namen = Liste(namenEintrag, 3);
     for (qsizetype index = 0; index < 3; ++index) {
-        stand.strSpielername[static_cast<int>(index) + 1] = Text(namen[index], Stelle(namenOrt, index));
+        stand.strSpielername[static_cast<int>(index) + 1] = Text(Element(namen, namenEintrag.ort, index));
     }
-    stand.lblInfo = Text(Eintrag(zustand, ort, "infozeile"), Stelle(ort, "infozeile"));
-    stand.lblRunde = Text(Eintrag(zustand, ort, "rundenanzeige"), Stelle(ort, "rundenanzeige"));
-    stand.lblWurf = Text(Eintrag(zustand, ort, "wurfanzeige"), Stelle(ort, "wurfanzeige"));
+    stand.lblInfo = Text(Eintrag(zustand, ort, "infozeile"));
+    stand.lblRunde = Text(Eintrag(zustand, ort, "rundenanzeige"));
+    stand.lblWurf = Text(Eintrag(zustand, ort, "wurfanzeige"));
     return stand;
 }
 
@@ -276,8 +285,7 @@ Ladeergebnis SpielstandAusJson(const QByteArray& daten)
         return KeinSpielstand();
     }
     try {
-        const auto version = Ganzzahl(Eintrag(datei, {}, "version"), QStringLiteral("version"), 1,
-                                      std::numeric_limits<int>::max());
+        const auto version = Ganzzahl(Eintrag(datei, {}, "version"), 1, std::numeric_limits<int>::max());
         if (version > SpielstandFormatVersion) {
             return Fehler(QStringLiteral("Der Spielstand stammt aus einer neueren Version von Quorin Tarvoll "
                                          "(Format %1); diese Version liest nur Format %2.")

@@ -28,15 +28,6 @@ const QSize Wuerfelgroesse(41, 33);
 
 }  // namespace
 
-// Nimmt die Adressen entgegen, die das Fenster dem Dokumentöffner gibt.
-class Dokumentoeffner : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> geoeffnet;
-public slots:
-    void oeffnen(const QUrl& adresse) { geoeffnet.append(adresse); }
-};
-
 class InstallationTest : public QObject {
     Q_OBJECT
 

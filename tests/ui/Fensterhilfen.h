@@ -9,11 +9,21 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QUrl>
 #include <QtTest>
 
 #include <deque>
 #include <optional>
 #include <vector>
+
+// Nimmt die Adressen entgegen, die das Fenster dem Dokumentöffner gibt, statt einen Browser zu starten.
+class Dokumentoeffner : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> geoeffnet;
+public slots:
+    void oeffnen(const QUrl& adresse) { geoeffnet.append(adresse); }
+};
 
 // Dateidialoge nach Drehbuch: jede Antwort ist ein gewählter Name oder Abbrechen (nullopt).
 class SkriptDateiauswahl : public Dateiauswahl {

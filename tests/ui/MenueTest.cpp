@@ -10,15 +10,6 @@
 #include <QMenuBar>
 #include <QTemporaryDir>
 
-// Nimmt die Adressen entgegen, die das Programm dem Dokumentöffner gibt.
-class Dokumentoeffner : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> geoeffnet;
-public slots:
-    void oeffnen(const QUrl& adresse) { geoeffnet.append(adresse); }
-};
-
 class MenueTest : public QObject {
     Q_OBJECT
 

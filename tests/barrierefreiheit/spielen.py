@@ -49,39 +49,33 @@ def gleich(was, ist, soll):
     melden(f"  {was}: {ist}")
 
 
-def suchen(wurzel, rolle, name=None, tiefe=12):
-    """Das erste Objekt dieser Rolle (und dieses Namens oder Musters) unter `wurzel`, breit zuerst."""
-    schicht = [wurzel]
-    for _ in range(tiefe):
+def nachkommen(wurzel, tiefe=None):
+    """Alle Objekte unter `wurzel`, breit zuerst, höchstens `tiefe` Ebenen tief."""
+    schicht, ebene = [wurzel], 0
+    while schicht and (tiefe is None or ebene < tiefe):
         naechste = []
         for objekt in schicht:
             for i in range(objekt.childCount):
                 kind = objekt.getChildAtIndex(i)
-                if kind is None:
-                    continue
-                if kind.getRole() == rolle and (
-                    name is None or (name.match(kind.name) if hasattr(name, "match") else kind.name == name)
-                ):
-                    return kind
-                naechste.append(kind)
-        schicht = naechste
-    return None
+                if kind is not None:
+                    yield kind
+                    naechste.append(kind)
+        schicht, ebene = naechste, ebene + 1
+
+
+def passt(objekt, rolle, name):
+    if objekt.getRole() != rolle:
+        return False
+    return name is None or (name.match(objekt.name) if hasattr(name, "match") else objekt.name == name)
+
+
+def suchen(wurzel, rolle, name=None, tiefe=12):
+    """Das erste Objekt dieser Rolle (und dieses Namens oder Musters) unter `wurzel`, breit zuerst."""
+    return next((kind for kind in nachkommen(wurzel, tiefe) if passt(kind, rolle, name)), None)
 
 
 def alle(wurzel, rolle, muster):
-    gefunden, schicht = [], [wurzel]
-    while schicht:
-        naechste = []
-        for objekt in schicht:
-            for i in range(objekt.childCount):
-                kind = objekt.getChildAtIndex(i)
-                if kind is None:
-                    continue
-                if kind.getRole() == rolle and muster.match(kind.name):
-                    gefunden.append(kind)
-                naechste.append(kind)
-        schicht = naechste
-    return gefunden
+    return [kind for kind in nachkommen(wurzel) if passt(kind, rolle, muster)]
 
 
 def druecken(objekt, aktion="Press"):

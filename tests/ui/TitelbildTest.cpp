@@ -78,6 +78,15 @@ private slots:
         QCOMPARE(titel.size(), QSize(545, 265));
         QVERIFY(titel.windowFlags() & Qt::FramelessWindowHint);
         QCOMPARE(titel.lblVersion->text(), QStringLiteral("Version 1.2.8"));
+        const QImage version = titel.lblVersion->grab().toImage();
+        bool rotGemalt = false;
+        for (int y = 0; y < version.height() && !rotGemalt; ++y) {
+            for (int x = 0; x < version.width() && !rotGemalt; ++x) {
+                const QColor farbe = version.pixelColor(x, y);
+                rotGemalt = farbe.red() > 200 && farbe.green() < 60 && farbe.blue() < 60;
+            }
+        }
+        QVERIFY2(rotGemalt, "Die Versionszeile ist rot.");
         QCOMPARE(titel.imgVelmar_Logo->Bild().deviceIndependentSize().toSize(), QSize(475, 93));
         QCOMPARE(titel.imgQuorin_Tarvoll->Bild().deviceIndependentSize().toSize(), QSize(200, 40));
         QCOMPARE(titel.img3Wuerfel->Bild().deviceIndependentSize().toSize(), QSize(60, 53));

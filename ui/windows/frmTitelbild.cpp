@@ -97,7 +97,10 @@ frmTitelbild::frmTitelbild(QWidget* besitzer) : QDialog(besitzer)
     lblCopyright->setWordWrap(true);
     lblVersion = Beschriftung(this, "lblVersion", Twips(3360, 3240, 1335, 255),
                               QStringLiteral("Version ") + QLatin1String(Version), Qt::AlignCenter);
-    lblVersion->setStyleSheet(QStringLiteral("color: #ff0000;"));
+    // Rot über die Farbpalette: ein Stylesheet zöge beim Start den ganzen Stylesheet-Stil nach.
+    QPalette rot = lblVersion->palette();
+    rot.setColor(QPalette::WindowText, Qt::red);
+    lblVersion->setPalette(rot);
     lblCopyright2 = Beschriftung(this, "lblCopyright2", Twips(600, 3480, 2775, 255),
                                  QString::fromUtf8(Urheberhinweis), Qt::AlignLeft | Qt::AlignVCenter);
     for (auto* beschriftung : findChildren<QLabel*>()) {

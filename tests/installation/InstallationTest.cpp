@@ -50,7 +50,7 @@ private slots:
         QVERIFY2(!Praefix().isEmpty() && QDir(Programmordner()).exists(), "TARVOLL_PRAEFIX zeigt auf kein Präfix");
         SchriftenEinrichten();
         const QTemporaryDir leer;
-        platzhalter_ = Vergleichbar(WuerfelbildLaden(leer.path(), QStringLiteral("1.JPG"), Wuerfelgroesse, 1.0).toImage());
+        platzhalter_ = Vergleichbar(Wuerfelbilder(leer.path()).Laden(QStringLiteral("1.JPG"), Wuerfelgroesse, 1.0).toImage());
     }
 
     void jedesWuerfelbildKommtAusDemOrdner()
@@ -58,11 +58,12 @@ private slots:
         for (const char* nummer : {"0", "1", "2", "3", "4", "5", "6", "11", "12", "13", "14", "15", "16"}) {
             const auto datei = QLatin1String(nummer) + QStringLiteral(".JPG");
             const auto datei2x = QLatin1String(nummer) + QStringLiteral("@2x.JPG");
-            const auto einfach = Vergleichbar(WuerfelbildLaden(Programmordner(), datei, Wuerfelgroesse, 1.0).toImage());
+            Wuerfelbilder bilder(Programmordner());
+            const auto einfach = Vergleichbar(bilder.Laden(datei, Wuerfelgroesse, 1.0).toImage());
             QVERIFY2(!AusDatei(datei).isNull(), qPrintable(datei));
             QVERIFY2(einfach == AusDatei(datei), qPrintable(datei));
             QVERIFY2(einfach != platzhalter_, qPrintable(datei));
-            const auto doppelt = WuerfelbildLaden(Programmordner(), datei, Wuerfelgroesse, 2.0);
+            const auto doppelt = bilder.Laden(datei, Wuerfelgroesse, 2.0);
             QCOMPARE(doppelt.devicePixelRatio(), 2.0);
             QVERIFY2(Vergleichbar(doppelt.toImage()) == AusDatei(datei2x), qPrintable(datei2x));
         }

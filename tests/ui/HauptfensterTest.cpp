@@ -1,10 +1,15 @@
 #include "Fensterhilfen.h"
 
+#include <QBuffer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
 
 class HauptfensterTest : public QObject {
     Q_OBJECT
@@ -138,6 +143,60 @@ private slots:
         }
         tisch.ZelleKlicken(14);
         QCOMPARE(tisch.Zelltext(14), QStringLiteral("40"));
+    }
+
+    // Ein Würfelbild kommt aus dem Speicher, solange seine Datei dieselbe bleibt; eine geänderte
+    // Datei (andere Länge, oder nur eine neue Änderungszeit) wird neu gelesen, eine gelöschte
+    // wird zum Platzhalter.
+    void wuerfelbilderFolgenIhrenDateien()
+    {
+        QTemporaryDir ordner;
+        QVERIFY(QDir(ordner.path()).mkdir(QStringLiteral("bilder")));
+        const auto pfad = ordner.filePath(QStringLiteral("bilder/3.JPG"));
+        const std::filesystem::path datei(QFile::encodeName(pfad).toStdString());
+        // Nach dem Ende des Bildes darf die Datei beliebig weitergehen; so bestimmt der Test ihre Länge.
+        const auto schreiben = [&](QColor farbe, qsizetype laenge, std::filesystem::file_time_type zeit) {
+            QImage bild(41, 33, QImage::Format_RGB32);
+            bild.fill(farbe);
+            QByteArray inhalt;
+            QBuffer puffer(&inhalt);
+            QVERIFY(puffer.open(QIODevice::WriteOnly) && bild.save(&puffer, "JPG", 100));
+            QVERIFY(inhalt.size() < laenge);
+            inhalt.append(laenge - inhalt.size(), '\0');
+            QFile ziel(pfad);
+            QVERIFY(ziel.open(QIODevice::WriteOnly) && ziel.write(inhalt) == laenge);
+            ziel.close();
+            std::filesystem::last_write_time(datei, zeit);
+        };
+        Fenstertisch tisch({}, ordner.path());
+        const auto mitteDesErstenWuerfels = [&] {
+            const QImage bild = tisch.fenster.imgWuerfel[0]->Bild().toImage();
+            return bild.pixelColor(bild.rect().center());
+        };
+        const auto zeigtDreierIn = [&](QColor farbe) {
+            tisch.Werfen({3, 3, 3, 3, 3});
+            const QColor mitte = mitteDesErstenWuerfels();
+            return std::abs(mitte.red() - farbe.red()) < 8 && std::abs(mitte.green() - farbe.green()) < 8 &&
+                   std::abs(mitte.blue() - farbe.blue()) < 8;
+        };
+        const auto zeit = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
+        QTest::mouseClick(tisch.fenster.cmdNeu, Qt::LeftButton);
+
+        schreiben(Qt::red, 4000, zeit);
+        QVERIFY(zeigtDreierIn(Qt::red));
+        tisch.Werfen({1, 1, 1, 1, 1});
+        QVERIFY(zeigtDreierIn(Qt::red));
+        schreiben(Qt::blue, 5000, zeit);
+        tisch.ZelleKlicken(1);
+        QVERIFY(zeigtDreierIn(Qt::blue));
+        schreiben(Qt::green, 5000, zeit + std::chrono::seconds(2));
+        tisch.Werfen({1, 1, 1, 1, 1});
+        QVERIFY(zeigtDreierIn(Qt::green));
+
+        QVERIFY(QFile::remove(pfad));
+        tisch.ZelleKlicken(2);
+        QVERIFY(!zeigtDreierIn(Qt::green));
+        QCOMPARE(tisch.fenster.imgWuerfel[0]->Bild().size(), QSize(41, 33));
     }
 };
 

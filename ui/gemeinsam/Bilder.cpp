@@ -1,9 +1,13 @@
 #include "Bilder.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
+
+#include <functional>
+#include <system_error>
 
 namespace {
 
@@ -14,24 +18,24 @@ QString DoppelteFassung(const QString& pfad)
 }
 
 // Das Format steht in der Endung; so muss der Leser die Datei nicht erst erkennen.
-QImage Einlesen(const QString& pfad)
+QImage BildLesen(const QString& pfad)
 {
     QImageReader leser(pfad, QFileInfo(pfad).suffix().toLower().toLatin1());
     leser.setAutoDetectImageFormat(false);
     return leser.read();
 }
 
-QPixmap Lesen(const QString& pfad, qreal pixelverhaeltnis)
+QPixmap Lesen(const QString& pfad, qreal pixelverhaeltnis, const std::function<QImage(const QString&)>& lesen)
 {
     if (pixelverhaeltnis > 1.0) {
-        const QImage bild = Einlesen(DoppelteFassung(pfad));
+        const QImage bild = lesen(DoppelteFassung(pfad));
         if (!bild.isNull()) {
             auto pixmap = QPixmap::fromImage(bild);
             pixmap.setDevicePixelRatio(2.0);
             return pixmap;
         }
     }
-    return QPixmap::fromImage(Einlesen(pfad));
+    return QPixmap::fromImage(lesen(pfad));
 }
 
 QPixmap Platzhalter(QSize groesse, qreal pixelverhaeltnis)
@@ -48,13 +52,35 @@ QPixmap Platzhalter(QSize groesse, qreal pixelverhaeltnis)
 
 }  // namespace
 
-QPixmap WuerfelbildLaden(const QString& programmordner, const QString& datei, QSize groesse, qreal pixelverhaeltnis)
+Wuerfelbilder::Wuerfelbilder(QString programmordner) : ordner_(std::move(programmordner)) {}
+
+QPixmap Wuerfelbilder::Laden(const QString& datei, QSize groesse, qreal pixelverhaeltnis)
 {
-    auto bild = Lesen(QDir(programmordner).filePath(QStringLiteral("bilder/") + datei), pixelverhaeltnis);
+    auto bild = Lesen(QDir(ordner_).filePath(QStringLiteral("bilder/") + datei), pixelverhaeltnis,
+                      [this](const QString& pfad) { return Einlesen(pfad); });
     return bild.isNull() ? Platzhalter(groesse, pixelverhaeltnis) : bild;
+}
+
+QImage Wuerfelbilder::Einlesen(const QString& pfad)
+{
+    std::error_code fehler;
+    const std::filesystem::directory_entry eintrag(QFile::encodeName(pfad).toStdString(), fehler);
+    const auto groesse = fehler ? 0 : eintrag.file_size(fehler);
+    const auto geaendert = fehler ? std::filesystem::file_time_type() : eintrag.last_write_time(fehler);
+    if (fehler) {
+        gelesen_.remove(pfad);
+        return {};
+    }
+    const auto gefunden = gelesen_.constFind(pfad);
+    if (gefunden != gelesen_.cend() && gefunden->groesse == groesse && gefunden->geaendert == geaendert) {
+        return gefunden->bild;
+    }
+    QImage bild = BildLesen(pfad);
+    gelesen_.insert(pfad, Gelesen{groesse, geaendert, bild});
+    return bild;
 }
 
 QPixmap FensterbildLaden(const QString& datei, qreal pixelverhaeltnis)
 {
-    return Lesen(QStringLiteral(":/fensterbilder/") + datei, pixelverhaeltnis);
+    return Lesen(QStringLiteral(":/fensterbilder/") + datei, pixelverhaeltnis, BildLesen);
 }

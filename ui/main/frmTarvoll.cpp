@@ -70,7 +70,7 @@ QString Ansage(const QString& name, const std::string& wert, const QString& ohne
 }  // namespace
 
 frmTarvoll::frmTarvoll(basTarvoll& spiel, const Umgebung& umgebung, QWidget* eltern)
-    : QMainWindow(eltern), ProgrammBeenden([] { QCoreApplication::exit(0); }), spiel_(spiel), umgebung_(umgebung)
+    : QMainWindow(eltern), ProgrammBeenden([] { QCoreApplication::exit(0); }), spiel_(spiel), umgebung_(umgebung), wuerfelbilder_(umgebung.programmordner)
 {
     setObjectName(QStringLiteral("frmTarvoll"));
     setWindowTitle(QStringLiteral("Quorin Tarvoll"));
@@ -277,7 +277,7 @@ void frmTarvoll::WuerfelbildZeigen(int index, const Wuerfelbild& bild)
     const auto stelle = static_cast<std::size_t>(index);
     const auto datei = QString::fromStdString(bild.datei);
     if (datei != gezeigteBilder_[stelle] || devicePixelRatioF() != gezeigtesPixelverhaeltnis_) {
-        imgWuerfel[stelle]->BildSetzen(WuerfelbildLaden(umgebung_.programmordner, datei, Wuerfelgroesse, devicePixelRatioF()));
+        imgWuerfel[stelle]->BildSetzen(wuerfelbilder_.Laden(datei, Wuerfelgroesse, devicePixelRatioF()));
         gezeigteBilder_[stelle] = datei;
     }
     imgWuerfel[stelle]->RahmenSetzen(bild.rahmen);

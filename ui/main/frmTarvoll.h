@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Bilder.h"
 #include "Dateiauswahl.h"
 #include "Umgebung.h"
 
@@ -103,6 +104,7 @@ private:
     // Statistik und Debug-Fenster gibt es höchstens einmal; ein zweiter Befehl holt sie nach vorn.
     QPointer<frmStatistik> statistik_;
     QPointer<frmDebug> debug_;
+    Wuerfelbilder wuerfelbilder_;
     std::array<QString, 5> gezeigteBilder_;
     qreal gezeigtesPixelverhaeltnis_ = 0;
 };

@@ -1,14 +1,19 @@
 // Das leere Fenster: so schnell und so klein, wie ein Qt-Widgets-Programm sein kann. Es zeigt
 // ein Fenster von der Größe der Titelkarte und nach einem Klick darauf ein zweites von der
 // Größe des Hauptfensters; gemessen wird wie im Messprogramm.
+// Mit "--beschriftet BILD" zeigt das erste Fenster dazu eine Zeile Text und ein JPEG-Bild: das
+// Wenigste, was eine Titelkarte zeigt. Schon die erste Zeile Text lädt die Schriftenverwaltung.
 
 #include "Twips.h"
 #include "Zeitmessung.h"
 
 #include <QApplication>
+#include <QLabel>
+#include <QPixmap>
 #include <QWidget>
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -37,6 +42,18 @@ int main(int argc, char** argv)
     Fenster erstes;
     erstes.setFixedSize(Pixel(8175), Pixel(3975));
     erstes.nachKlick = &zweites;
+    if (argc == 3 && std::strcmp(argv[1], "--beschriftet") == 0) {
+        const QPixmap bild(QString::fromLocal8Bit(argv[2]));
+        if (bild.isNull()) {
+            std::fprintf(stderr, "%s ist kein lesbares Bild\n", argv[2]);
+            return 2;
+        }
+        auto* text = new QLabel(QStringLiteral("Version 1.2.8"), &erstes);
+        text->move(Pixel(3360), Pixel(3240));
+        auto* bildfeld = new QLabel(&erstes);
+        bildfeld->setPixmap(bild);
+        bildfeld->move(Pixel(480), Pixel(240));
+    }
 
     std::int64_t erstesBild = 0;
     std::int64_t klick = 0;

@@ -11,6 +11,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <functional>
 #include <limits>
 
 namespace {
@@ -104,11 +105,6 @@ Fundstelle Eintrag(const QJsonObject& objekt, const QString& ort, const char* na
     return {wert, stelle};
 }
 
-Fundstelle Element(const QJsonArray& liste, const QString& ort, qsizetype index)
-{
-    return {liste[index], QStringLiteral("%1[%2]").arg(ort).arg(index)};
-}
-
 QJsonObject Objekt(const Fundstelle& f)
 {
     if (!f.wert.isObject()) {
@@ -117,12 +113,16 @@ QJsonObject Objekt(const Fundstelle& f)
     return f.wert.toObject();
 }
 
-QJsonArray Liste(const Fundstelle& f, qsizetype laenge)
+// Eine Liste genau dieser Länge; jedes Element geht mit seiner Stelle an `lesen`.
+void Elemente(const Fundstelle& f, qsizetype laenge, const std::function<void(int index, const Fundstelle& element)>& lesen)
 {
     if (!f.wert.isArray() || f.wert.toArray().size() != laenge) {
         Melden(f.ort, QStringLiteral("ist keine Liste mit %1 Einträgen").arg(laenge));
     }
-    return f.wert.toArray();
+    const auto liste = f.wert.toArray();
+    for (qsizetype index = 0; index < laenge; ++index) {
+        lesen(static_cast<int>(index), {liste[index], QStringLiteral("%1[%2]").arg(f.ort).arg(index)});
+    }
 }
 
 bool Wahrheitswert(const Fundstelle& f)
@@ -166,39 +166,31 @@ Spielstand AusObjekt(const QJsonObject& datei)
 {
     Spielstand stand;
 
-    const auto wuerfelEintrag = Eintrag(datei, {}, "wuerfel");
-    const auto wuerfel = Liste(wuerfelEintrag, 5);
-    for (qsizetype index = 0; index < 5; ++index) {
-        const auto element = Element(wuerfel, wuerfelEintrag.ort, index);
+    Elemente(Eintrag(datei, {}, "wuerfel"), 5, [&](int index, const Fundstelle& element) {
         const auto objekt = Objekt(element);
         const auto stelle = static_cast<std::size_t>(index);
-        const int pos = static_cast<int>(index) + 1;
+        const int pos = index + 1;
         stand.txtWuerfel[stelle] = Text(Eintrag(objekt, element.ort, "text"));
         stand.imgWuerfel[stelle].datei = Text(Eintrag(objekt, element.ort, "bild"));
         stand.imgWuerfel[stelle].rahmen = Wahrheitswert(Eintrag(objekt, element.ort, "rahmen"));
         stand.blnHalten[pos] = Wahrheitswert(Eintrag(objekt, element.ort, "gehalten"));
         stand.intHaltewert[pos] = Zahl16(Eintrag(objekt, element.ort, "haltewert"));
-    }
+    });
 
     const auto zettelEintrag = Eintrag(datei, {}, "zettel");
     const auto zettel = Objekt(zettelEintrag);
     const auto& zettelOrt = zettelEintrag.ort;
-    const auto zeilenEintrag = Eintrag(zettel, zettelOrt, "zeilen");
-    const auto zeilen = Liste(zeilenEintrag, 17);
-    for (qsizetype index = 0; index < 17; ++index) {
-        const auto element = Element(zeilen, zeilenEintrag.ort, index);
+    Elemente(Eintrag(zettel, zettelOrt, "zeilen"), 17, [&](int index, const Fundstelle& element) {
         const auto objekt = Objekt(element);
-        auto& zelle = stand.spielspalte[static_cast<int>(index) + 1];
+        auto& zelle = stand.spielspalte[index + 1];
         zelle.text = Text(Eintrag(objekt, element.ort, "text"));
         zelle.farbe =
             static_cast<Farbe>(Ganzzahl(Eintrag(objekt, element.ort, "farbe"), 0, std::numeric_limits<Farbe>::max()));
         zelle.durchgestrichen = Wahrheitswert(Eintrag(objekt, element.ort, "durchgestrichen"));
-    }
-    const auto gewertetEintrag = Eintrag(zettel, zettelOrt, "gewertet");
-    const auto gewertet = Liste(gewertetEintrag, 16);
-    for (qsizetype index = 0; index < 16; ++index) {
-        stand.blnGewertet[static_cast<int>(index) + 1] = Wahrheitswert(Element(gewertet, gewertetEintrag.ort, index));
-    }
+    });
+    Elemente(Eintrag(zettel, zettelOrt, "gewertet"), 16, [&](int index, const Fundstelle& element) {
+        stand.blnGewertet[index + 1] = Wahrheitswert(element);
+    });
     stand.aktuelleZeile = Zahl16(Eintrag(zettel, zettelOrt, "aktuelleZeile"));
     stand.aktuelleSpalte = Zahl16(Eintrag(zettel, zettelOrt, "aktuelleSpalte"));
 
@@ -209,11 +201,9 @@ Spielstand AusObjekt(const QJsonObject& datei)
     stand.intWurf = Zahl16(Eintrag(zustand, ort, "wurf"));
     stand.blnGewuerfelt = Wahrheitswert(Eintrag(zustand, ort, "gewuerfelt"));
     stand.bytAnzahlSpieler = static_cast<std::uint8_t>(Ganzzahl(Eintrag(zustand, ort, "anzahlSpieler"), 0, 255));
-    const auto namenEintrag = Eintrag(zustand, ort, "spielernamen");
-    const auto namen = Liste(namenEintrag, 3);
-    for (qsizetype index = 0; index < 3; ++index) {
-        stand.strSpielername[static_cast<int>(index) + 1] = Text(Element(namen, namenEintrag.ort, index));
-    }
+    Elemente(Eintrag(zustand, ort, "spielernamen"), 3, [&](int index, const Fundstelle& element) {
+        stand.strSpielername[index + 1] = Text(element);
+    });
     stand.lblInfo = Text(Eintrag(zustand, ort, "infozeile"));
     stand.lblRunde = Text(Eintrag(zustand, ort, "rundenanzeige"));
     stand.lblWurf = Text(Eintrag(zustand, ort, "wurfanzeige"));

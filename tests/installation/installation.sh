@@ -48,7 +48,7 @@ schritt "cmake --install" "$cmake_befehl" --install "$build" --prefix "$praefix"
 # --- Das Paket, wie die Anleitung es baut und installiert ---
 # cpack braucht "file" für die Abhängigkeiten der Bibliotheken (skripte/einrichten.sh).
 schritt "cpack -G DEB" "$cpack_befehl" -G DEB --config "$build/CPackConfig.cmake" -B "$arbeit/cpack"
-paketname=$(grep -o 'apt-get install \./[^ ]*\.deb' "$quelle/README.md" | head -n 1 | sed 's|.*\./||')
+paketname=$(sed -n '/apt-get install \.\//{s|.*apt-get install \./\([^ ]*\.deb\).*|\1|p;q}' "$quelle/README.md")
 paket=$arbeit/cpack/$paketname
 if [ -z "$paketname" ] || [ ! -f "$paket" ]; then
     echo "FEHLER: cpack baute nicht das Paket der Anleitung (${paketname:-kein Name in README.md}):" \
@@ -78,24 +78,27 @@ done < <(cd "$praefix" && find . -type f -print0)
 
 # --- Beschreibung für Softwarezentren ---
 metainfo=$praefix/share/metainfo/invalid.quorin_tarvoll.quorintarvoll.metainfo.xml
-[ -f "$metainfo" ] || fehlt "Beschreibung für Softwarezentren fehlt: $metainfo"
-# Prüft auch, dass <launchable> auf den installierten Menüeintrag zeigt; ohne Netz, denn die
-# Adressen sind Platzhalter.
-appstreamcli validate-tree --no-net "$praefix" >"$arbeit/appstream.log" 2>&1 || {
-    cat "$arbeit/appstream.log" >&2
-    fehlt "Beschreibung für Softwarezentren ungültig"
-}
-kategorien=$(sed -n 's|.*<category>\(.*\)</category>.*|\1;|p' "$metainfo" | tr -d '\n')
-grep -qx "Categories=$kategorien" "$praefix/share/applications/quorintarvoll.desktop" ||
-    fehlt "Kategorien $kategorien weichen vom Menüeintrag ab"
-release=$(grep -o '<release version="[^"]*"' "$metainfo" | head -n 1 | cut -d'"' -f2)
-[ "$release" = "$version" ] || fehlt "Beschreibung nennt als neueste Version $release, das Paket $version"
-# Jedes Bildschirmfoto ist eines aus doku/bilder, in seiner Größe.
-grep -q '<screenshot type="default">' "$metainfo" || fehlt "Beschreibung ohne Bildschirmfoto"
-while read -r breite hoehe name; do
-    bild=$(file -b "$quelle/doku/bilder/$name")
-    [[ $bild == "PNG image data, $breite x $hoehe,"* ]] || fehlt "Bildschirmfoto $name ist nicht ${breite}x$hoehe: $bild"
-done < <(sed -n 's|.*<image type="source" width="\([0-9]*\)" height="\([0-9]*\)">.*/doku/bilder/\([^<]*\)</image>.*|\1 \2 \3|p' "$metainfo")
+if [ ! -f "$metainfo" ]; then
+    fehlt "Beschreibung für Softwarezentren fehlt: $metainfo"
+else
+    # Prüft auch, dass <launchable> auf den installierten Menüeintrag zeigt; ohne Netz, denn die
+    # Adressen sind Platzhalter.
+    appstreamcli validate-tree --no-net "$praefix" >"$arbeit/appstream.log" 2>&1 || {
+        cat "$arbeit/appstream.log" >&2
+        fehlt "Beschreibung für Softwarezentren ungültig"
+    }
+    kategorien=$(sed -n 's|.*<category>\(.*\)</category>.*|\1;|p' "$metainfo" | tr -d '\n')
+    grep -qx "Categories=$kategorien" "$praefix/share/applications/quorintarvoll.desktop" ||
+        fehlt "Kategorien $kategorien weichen vom Menüeintrag ab"
+    release=$(sed -n '/<release /{s|.*version="\([^"]*\)".*|\1|p;q}' "$metainfo")
+    [ "$release" = "$version" ] || fehlt "Beschreibung nennt als neueste Version $release, das Paket $version"
+    # Jedes Bildschirmfoto ist eines aus doku/bilder, in seiner Größe.
+    grep -q '<screenshot type="default">' "$metainfo" || fehlt "Beschreibung ohne Bildschirmfoto"
+    while read -r breite hoehe name; do
+        bild=$(file -b "$quelle/doku/bilder/$name")
+        [[ $bild == "PNG image data, $breite x $hoehe,"* ]] || fehlt "Bildschirmfoto $name ist nicht ${breite}x$hoehe: $bild"
+    done < <(sed -n 's|.*<image type="source" width="\([0-9]*\)" height="\([0-9]*\)">.*/doku/bilder/\([^<]*\)</image>.*|\1 \2 \3|p' "$metainfo")
+fi
 
 # --- Dateien, im Präfix wie im Paket ---
 dateien_pruefen() {

@@ -1,3 +1,4 @@
+#include "Bilder.h"
 #include "Dateiauswahl.h"
 #include "Programm.h"
 #include "QtMeldungen.h"
@@ -17,7 +18,13 @@ int main(int argc, char** argv)
 
     QApplication anwendung(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quorintarvoll"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/fensterbilder/programmsymbol.png")));
+    // Aus den Bildern selbst gelesen: QIcon mit einem Dateinamen erkennt das Format, indem es
+    // jedes Bildformat-Modul lädt, und das zahlte der Start vor dem ersten Bild der Titelkarte.
+    QIcon symbol;
+    for (const qreal verhaeltnis : {1.0, 2.0}) {
+        symbol.addPixmap(FensterbildLaden(QStringLiteral("programmsymbol.png"), verhaeltnis));
+    }
+    QApplication::setWindowIcon(symbol);
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     QTranslator qtTexte;
     if (qtTexte.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),

@@ -8,7 +8,7 @@ pakete=(
     libgtest-dev
     qt6-base-dev libgl-dev qt6-translations-l10n qt6-qpa-plugins
     fonts-dejavu-core fonts-liberation2
-    dpkg-dev desktop-file-utils
+    dpkg-dev desktop-file-utils file appstream
     xvfb xauth dbus at-spi2-core python3-pyatspi
 )
 

@@ -1,22 +1,28 @@
 #!/usr/bin/env bash
-# Installiert den Build in ein frisches Präfix, prüft, was dort liegt, startet das Spiel über
-# bin/quorintarvoll und lässt InstallationTest die Fenster mit dem installierten Ordner zeigen.
-# Aufruf: installation.sh <cmake> <build-ordner> <quellordner> <InstallationTest>
+# Installiert den Build in ein frisches Präfix und baut daraus das Debian-Paket wie in der
+# Anleitung. Prüft, was in beiden liegt, startet das Spiel aus beiden über bin/quorintarvoll und
+# lässt InstallationTest die Fenster mit dem installierten Ordner zeigen.
+# Aufruf: installation.sh <cmake> <cpack> <build-ordner> <quellordner> <InstallationTest>
 set -euo pipefail
 
 cmake_befehl=$1
-build=$2
-quelle=$3
-fenstertest=$4
+cpack_befehl=$2
+build=$3
+quelle=$4
+fenstertest=$5
 
-praefix=$(mktemp -d "${TMPDIR:-/tmp}/tarvoll-installation.XXXXXX")
-spiel_pid=
+arbeit=$(mktemp -d "${TMPDIR:-/tmp}/tarvoll-installation.XXXXXX")
+praefix=$arbeit/praefix
+paketinhalt=$arbeit/paketinhalt
+spiel_pids=()
 aufraeumen() {
-    if [ -n "$spiel_pid" ] && kill -0 "$spiel_pid" 2>/dev/null; then
-        kill "$spiel_pid" 2>/dev/null || true
-        wait "$spiel_pid" 2>/dev/null || true
-    fi
-    rm -rf "$praefix"
+    for pid in "${spiel_pids[@]}"; do
+        if kill -0 "$pid" 2>/dev/null; then
+            kill "$pid" 2>/dev/null || true
+            wait "$pid" 2>/dev/null || true
+        fi
+    done
+    rm -rf "$arbeit"
 }
 trap aufraeumen EXIT
 
@@ -26,92 +32,146 @@ fehlt() {
     fehler=1
 }
 
-"$cmake_befehl" --install "$build" --prefix "$praefix" >"$praefix.log" 2>&1 || {
-    cat "$praefix.log" >&2
-    rm -f "$praefix.log"
-    exit 1
+# Führt einen Schritt aus und zeigt seine Ausgabe nur, wenn er scheitert.
+schritt() {
+    local was=$1
+    shift
+    if ! "$@" >"$arbeit/schritt.log" 2>&1; then
+        cat "$arbeit/schritt.log" >&2
+        echo "FEHLER: $was gescheitert" >&2
+        exit 1
+    fi
 }
-rm -f "$praefix.log"
 
-ordner=$praefix/lib/quorintarvoll
-programm=$ordner/quorintarvoll
-verweis=$praefix/bin/quorintarvoll
+schritt "cmake --install" "$cmake_befehl" --install "$build" --prefix "$praefix"
 
-# --- Programm und Verweis ---
-[ -f "$programm" ] && [ -x "$programm" ] || fehlt "Programm fehlt: $programm"
-if [ -L "$verweis" ]; then
-    ziel=$(readlink "$verweis")
-    # Relativ, sonst zeigt ein verschobenes Präfix oder das Paket ins Leere.
-    [ "${ziel#/}" = "$ziel" ] || fehlt "bin/quorintarvoll verweist absolut: $ziel"
-    [ "$(readlink -f "$verweis")" = "$(readlink -f "$programm")" ] || fehlt "bin/quorintarvoll führt nach $(readlink -f "$verweis")"
+# --- Das Paket, wie die Anleitung es baut und installiert ---
+# cpack braucht "file" für die Abhängigkeiten der Bibliotheken (skripte/einrichten.sh).
+schritt "cpack -G DEB" "$cpack_befehl" -G DEB --config "$build/CPackConfig.cmake" -B "$arbeit/cpack"
+paketname=$(sed -n '/apt-get install \.\//{s|.*apt-get install \./\([^ ]*\.deb\).*|\1|p;q}' "$quelle/README.md")
+paket=$arbeit/cpack/$paketname
+if [ -z "$paketname" ] || [ ! -f "$paket" ]; then
+    echo "FEHLER: cpack baute nicht das Paket der Anleitung (${paketname:-kein Name in README.md}):" \
+        "$(cd "$arbeit/cpack" && ls -- *.deb)" >&2
+    exit 1
+fi
+version=$(dpkg-deb -f "$paket" Version)
+# Was das Spiel lädt, ohne dagegen gelinkt zu sein, muss apt-get ebenso mitbringen.
+abhaengig=$(dpkg-deb -f "$paket" Depends)
+namen=$(sed 's/ *([^)]*)//g; s/, */\n/g' <<<"$abhaengig")
+for noetig in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins qt6-translations-l10n \
+    fonts-liberation2 fonts-dejavu-core; do
+    grep -qx "$noetig" <<<"$namen" || fehlt "Paket hängt nicht von $noetig ab: $abhaengig"
+done
+mkdir "$paketinhalt"
+dpkg-deb -x "$paket" "$paketinhalt"
+# Das Paket enthält genau, was cmake --install legt, mit denselben Daten; nur das Programm ist
+# ohne Symbole zur Fehlersuche und startet deshalb unten eigens.
+if ! diff <(cd "$praefix" && find . | sort) <(cd "$paketinhalt/usr" && find . | sort) >"$arbeit/liste.diff"; then
+    fehlt "Paket und Installation enthalten nicht dieselben Dateien:"
+    cat "$arbeit/liste.diff" >&2
+fi
+while IFS= read -r -d '' datei; do
+    [ "$datei" = ./lib/quorintarvoll/quorintarvoll ] && continue
+    cmp -s "$praefix/$datei" "$paketinhalt/usr/$datei" || fehlt "Paket weicht ab: $datei"
+done < <(cd "$praefix" && find . -type f -print0)
+
+# --- Beschreibung für Softwarezentren ---
+metainfo=$praefix/share/metainfo/invalid.quorin_tarvoll.quorintarvoll.metainfo.xml
+if [ ! -f "$metainfo" ]; then
+    fehlt "Beschreibung für Softwarezentren fehlt: $metainfo"
 else
-    fehlt "bin/quorintarvoll ist kein Verweis"
+    # Prüft auch, dass <launchable> auf den installierten Menüeintrag zeigt; ohne Netz, denn die
+    # Adressen sind Platzhalter.
+    appstreamcli validate-tree --no-net "$praefix" >"$arbeit/appstream.log" 2>&1 || {
+        cat "$arbeit/appstream.log" >&2
+        fehlt "Beschreibung für Softwarezentren ungültig"
+    }
+    kategorien=$(sed -n 's|.*<category>\(.*\)</category>.*|\1;|p' "$metainfo" | tr -d '\n')
+    grep -qx "Categories=$kategorien" "$praefix/share/applications/quorintarvoll.desktop" ||
+        fehlt "Kategorien $kategorien weichen vom Menüeintrag ab"
+    release=$(sed -n '/<release /{s|.*version="\([^"]*\)".*|\1|p;q}' "$metainfo")
+    [ "$release" = "$version" ] || fehlt "Beschreibung nennt als neueste Version $release, das Paket $version"
+    # Jedes Bildschirmfoto ist eines aus doku/bilder, in seiner Größe.
+    grep -q '<screenshot type="default">' "$metainfo" || fehlt "Beschreibung ohne Bildschirmfoto"
+    while read -r breite hoehe name; do
+        bild=$(file -b "$quelle/doku/bilder/$name")
+        [[ $bild == "PNG image data, $breite x $hoehe,"* ]] || fehlt "Bildschirmfoto $name ist nicht ${breite}x$hoehe: $bild"
+    done < <(sed -n 's|.*<image type="source" width="\([0-9]*\)" height="\([0-9]*\)">.*/doku/bilder/\([^<]*\)</image>.*|\1 \2 \3|p' "$metainfo")
 fi
 
-# --- Bilder: dreizehn Würfelbilder, jedes einfach und doppelt groß ---
-for nummer in 0 1 2 3 4 5 6 11 12 13 14 15 16; do
-    for datei in "$nummer.JPG" "$nummer@2x.JPG"; do
-        [ -s "$ordner/bilder/$datei" ] || fehlt "Bild fehlt: bilder/$datei"
-        cmp -s "$build/bilder/$datei" "$ordner/bilder/$datei" || fehlt "Bild weicht vom gebauten ab: bilder/$datei"
+# --- Dateien, im Präfix wie im Paket ---
+dateien_pruefen() {
+    local wurzel=$1
+    local ordner=$wurzel/lib/quorintarvoll
+    local programm=$ordner/quorintarvoll
+    local verweis=$wurzel/bin/quorintarvoll
+
+    [ -f "$programm" ] && [ -x "$programm" ] || fehlt "Programm fehlt: $programm"
+    if [ -L "$verweis" ]; then
+        local ziel
+        ziel=$(readlink "$verweis")
+        # Relativ, sonst zeigt ein verschobenes Präfix oder das Paket ins Leere.
+        [ "${ziel#/}" = "$ziel" ] || fehlt "$verweis verweist absolut: $ziel"
+        [ "$(readlink -f "$verweis")" = "$(readlink -f "$programm")" ] || fehlt "$verweis führt nach $(readlink -f "$verweis")"
+    else
+        fehlt "$verweis ist kein Verweis"
+    fi
+
+    # Dreizehn Würfelbilder, jedes einfach und doppelt groß, und die Hilfe, wie gebaut.
+    for nummer in 0 1 2 3 4 5 6 11 12 13 14 15 16; do
+        for datei in "$nummer.JPG" "$nummer@2x.JPG"; do
+            cmp -s "$build/bilder/$datei" "$ordner/bilder/$datei" || fehlt "Bild fehlt oder weicht ab: $ordner/bilder/$datei"
+        done
     done
-done
-anzahl=$(find "$ordner/bilder" -type f | wc -l)
-[ "$anzahl" -eq 26 ] || fehlt "bilder/ enthält $anzahl Dateien statt 26"
+    for datei in "$quelle"/hilfe/*; do
+        cmp -s "$datei" "$ordner/hilfe/$(basename "$datei")" || fehlt "Hilfedatei fehlt oder weicht ab: $ordner/hilfe/$(basename "$datei")"
+    done
 
-# --- Hilfe: beide Seiten und alles, was sie brauchen, unverändert ---
-for seite in Spielregeln.htm Liesmich.htm; do
-    [ -f "$quelle/hilfe/$seite" ] || fehlt "Hilfeseite fehlt in den Quellen: hilfe/$seite"
-done
-for datei in "$quelle"/hilfe/*; do
-    name=$(basename "$datei")
-    cmp -s "$datei" "$ordner/hilfe/$name" || fehlt "Hilfedatei fehlt oder weicht ab: hilfe/$name"
-done
+    # Menüeintrag; Größe und Inhalt der Symbole prüft InstallationTest.
+    local eintrag=$wurzel/share/applications/quorintarvoll.desktop
+    if [ -f "$eintrag" ]; then
+        desktop-file-validate "$eintrag" || fehlt "Menüeintrag ungültig: $eintrag"
+        grep -qx 'Exec=quorintarvoll' "$eintrag" || fehlt "Menüeintrag startet nicht quorintarvoll"
+        grep -qx 'Icon=quorintarvoll' "$eintrag" || fehlt "Menüeintrag ohne Symbol quorintarvoll"
+    else
+        fehlt "Menüeintrag fehlt: $eintrag"
+    fi
+}
+dateien_pruefen "$praefix"
+dateien_pruefen "$paketinhalt/usr"
 
-# --- Menüeintrag und Symbole ---
-eintrag=$praefix/share/applications/quorintarvoll.desktop
-if [ -f "$eintrag" ]; then
-    desktop-file-validate "$eintrag" || fehlt "Menüeintrag ungültig"
-    grep -qx 'Exec=quorintarvoll' "$eintrag" || fehlt "Menüeintrag startet nicht quorintarvoll"
-    grep -qx 'Icon=quorintarvoll' "$eintrag" || fehlt "Menüeintrag ohne Symbol quorintarvoll"
-    grep -q '^Categories=.*Game;' "$eintrag" || fehlt "Menüeintrag nicht unter Spiele"
-else
-    fehlt "Menüeintrag fehlt: $eintrag"
-fi
-# Größe und Inhalt der Symbole prüft InstallationTest.
-
-# --- Start über den Verweis, ohne Bildschirm ---
-protokoll=$praefix/start.log
-QT_QPA_PLATFORM=offscreen "$verweis" >"$protokoll" 2>&1 &
-spiel_pid=$!
-# Das Programm muss zwei Sekunden laufen, ohne abzustürzen oder sich zu beenden.
-for _ in $(seq 20); do
-    sleep 0.1
-    kill -0 "$spiel_pid" 2>/dev/null || break
+# --- Start über den Verweis, ohne Bildschirm: installiert und aus dem Paket zugleich ---
+wurzeln=("$praefix" "$paketinhalt/usr")
+for i in "${!wurzeln[@]}"; do
+    QT_QPA_PLATFORM=offscreen "${wurzeln[i]}/bin/quorintarvoll" >"$arbeit/start$i.log" 2>&1 &
+    spiel_pids+=($!)
 done
-if kill -0 "$spiel_pid" 2>/dev/null; then
+# Jedes Programm muss zwei Sekunden laufen, ohne abzustürzen oder sich zu beenden.
+sleep 2
+for i in "${!wurzeln[@]}"; do
+    pid=${spiel_pids[i]}
+    status=0
+    if ! kill -0 "$pid" 2>/dev/null; then
+        wait "$pid" || status=$?
+        fehlt "${wurzeln[i]}/bin/quorintarvoll endete von selbst mit Status $status"
+        cat "$arbeit/start$i.log" >&2
+        continue
+    fi
     # Es läuft das installierte Programm, nicht eines aus dem Build-Baum.
-    [ "$(readlink -f "/proc/$spiel_pid/exe")" = "$(readlink -f "$programm")" ] ||
-        fehlt "gestartet wurde $(readlink -f "/proc/$spiel_pid/exe")"
-    sleep 1
-fi
-if kill -0 "$spiel_pid" 2>/dev/null; then
-    kill -TERM "$spiel_pid"
-    status=0
-    wait "$spiel_pid" || status=$?
-    [ "$status" -eq 143 ] || fehlt "Programm endete nach SIGTERM mit Status $status"
-else
-    status=0
-    wait "$spiel_pid" || status=$?
-    fehlt "installiertes Programm endete von selbst mit Status $status"
-    cat "$protokoll" >&2
-fi
-spiel_pid=
+    programm=$(readlink -f "${wurzeln[i]}/lib/quorintarvoll/quorintarvoll")
+    [ "$(readlink -f "/proc/$pid/exe")" = "$programm" ] || fehlt "gestartet wurde $(readlink -f "/proc/$pid/exe") statt $programm"
+    kill -TERM "$pid"
+    wait "$pid" || status=$?
+    [ "$status" -eq 143 ] || fehlt "${wurzeln[i]}/bin/quorintarvoll endete nach SIGTERM mit Status $status"
+done
+spiel_pids=()
 
 # --- Fenster mit dem installierten Programmordner ---
 TARVOLL_PRAEFIX=$praefix QT_QPA_PLATFORM=offscreen "$fenstertest" || fehlt "InstallationTest schlug fehl"
 
 if [ "$fehler" -ne 0 ]; then
-    echo "Installation in $praefix unvollständig" >&2
+    echo "Installation oder Paket unvollständig" >&2
     exit 1
 fi
-echo "Installation vollständig: Dateien, Verweis, Start und Fenster geprüft"
+echo "Installation und Paket $paketname vollständig: Dateien, Abhängigkeiten, Beschreibung, Start und Fenster geprüft"

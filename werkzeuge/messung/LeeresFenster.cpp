@@ -1,8 +1,9 @@
-// Das leere Fenster: so schnell und so klein, wie ein Qt-Widgets-Programm sein kann. Es zeigt
-// ein Fenster von der Größe der Titelkarte und nach einem Klick darauf ein zweites von der
-// Größe des Hauptfensters; gemessen wird wie im Messprogramm.
-// Mit "--beschriftet BILD" zeigt das erste Fenster dazu eine Zeile Text und ein JPEG-Bild: das
-// Wenigste, was eine Titelkarte zeigt. Schon die erste Zeile Text lädt die Schriftenverwaltung.
+// Der Boden der Messung: ein Qt-Widgets-Programm, das zeigt, was jedes Programm mit einer
+// Titelkarte mindestens zeigt. Es öffnet ein Fenster von der Größe der Titelkarte und nach einem
+// Klick darauf ein zweites von der Größe des Hauptfensters; gemessen wird wie im Messprogramm.
+// Mit "--beschriftet BILD" zeigt das erste Fenster eine Zeile Text und ein JPEG-Bild: das ist
+// der Boden, an dem das Spiel gemessen wird. Schon die erste Zeile Text lädt die
+// Schriftenverwaltung. Ohne den Schalter bleibt das Fenster leer und ordnet nur ein.
 
 #include "Twips.h"
 #include "Zeitmessung.h"

@@ -3,6 +3,7 @@
 // beendet das Programm. Nur zum Messen; installiert wird es nicht.
 
 // Was main.cpp einbindet, kommt vorher, damit die Umbenennung nur main.cpp selbst trifft.
+#include "Bilder.h"
 #include "Dateiauswahl.h"
 #include "Programm.h"
 #include "QtMeldungen.h"

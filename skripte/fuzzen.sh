@@ -56,6 +56,7 @@ for ziel in zahl kopfzeile format spielstand; do
     zeilen+=("$(printf '%-12s %12s %9s %6s %10s' "$ziel" "${eingaben:-?}" "$abstuerze" "$lecks" "$sekunden s")")
 done
 
-printf '%-12s %12s %9s %6s %10s\n' Ziel Eingaben Abstürze Lecks Zeit
+# "Abstürze" hat ein Zeichen weniger als Bytes: eine Stelle mehr, damit die Spalte steht.
+printf '%-12s %12s %10s %6s %10s\n' Ziel Eingaben Abstürze Lecks Zeit
 printf '%s\n' "${zeilen[@]}"
 exit "$fund"

@@ -9,6 +9,7 @@ pakete=(
     qt6-base-dev libgl-dev qt6-translations-l10n qt6-qpa-plugins
     fonts-dejavu-core fonts-liberation2
     dpkg-dev desktop-file-utils file appstream
+    clang libclang-rt-14-dev
     xvfb xauth dbus at-spi2-core python3-pyatspi
 )
 

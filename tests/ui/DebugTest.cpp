@@ -3,6 +3,7 @@
 #include "Programm.h"
 #include "frmDebug.h"
 
+#include <QAccessible>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
@@ -136,6 +137,39 @@ private slots:
         d.ZelleKlicken(16);
         QCOMPARE(d.Zelltext(16), QString::number(5 * wert));
         QCOMPARE(d.Zelltext(17), QString::number(5 * wert));
+    }
+
+    // Hilfsmittel setzen Würfeltexte über die Schnittstelle für Bedienhilfen; gewertet wird, was
+    // die Felder dann zeigen. Der Prüfer sieht solche Texte nicht, das Spiel hält auch 99999 in 16 Bit.
+    void textAusHilfsmitteln_data()
+    {
+        QTest::addColumn<QString>("weg");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("chance");
+        QTest::newRow("Wert") << "Wert" << "6" << "30";
+        QTest::newRow("ersetzen") << "ersetzen" << "99999" << "32767";
+        QTest::newRow("einfügen") << "einfügen" << "1" << "60";
+    }
+
+    void textAusHilfsmitteln()
+    {
+        QFETCH(QString, weg);
+        QFETCH(QString, text);
+        QFETCH(QString, chance);
+        Debugtisch d;
+        d.Werfen({2, 2, 2, 2, 2});
+        for (auto* feld : d.fenster.txtWuerfel) {
+            auto* zugang = QAccessible::queryAccessibleInterface(feld);
+            if (weg == QLatin1String("Wert")) {
+                zugang->setText(QAccessible::Value, text);
+            } else if (weg == QLatin1String("ersetzen")) {
+                zugang->editableTextInterface()->replaceText(0, static_cast<int>(feld->text().size()), text);
+            } else {
+                zugang->editableTextInterface()->insertText(0, text);
+            }
+        }
+        d.ZelleKlicken(16);
+        QCOMPARE(d.Zelltext(16), chance);
     }
 
     // Ohne Hauptfenster tun die Vorgaben nichts und holen kein verstecktes zurück; das Programm

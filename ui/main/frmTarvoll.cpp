@@ -217,7 +217,9 @@ void frmTarvoll::EreignisseVerbinden()
     for (std::size_t i = 0; i < 5; ++i) {
         const auto index = static_cast<std::int16_t>(i);
         connect(imgWuerfel[i], &Bildfeld::angeklickt, this, [this, index] { spiel_.frmTarvoll_imgWuerfel_Click(index); });
-        connect(txtWuerfel[i], &QLineEdit::textEdited, this,
+        // Gewertet wird, was das Feld zeigt, wie der Text auch hineinkam: getippt, vom Spiel
+        // geschrieben (dann derselbe Text zurück) oder von einem Hilfsmittel gesetzt.
+        connect(txtWuerfel[i], &QLineEdit::textChanged, this,
                 [this, i](const QString& text) { spiel_.frmTarvoll.txtWuerfel[i] = text.toStdString(); });
     }
     connect(mfgPunktanzeige, &RasterAnsicht::zelleAngeklickt, this,

@@ -4,6 +4,25 @@
 
 #include <QLabel>
 
+#include <functional>
+
+namespace {
+
+// Beantwortet jede Meldung mit OK; bei der ersten läuft `waehrend`, wie ein Ereignis, das in
+// der Ereignisschleife des offenen Meldungsfensters ankommt.
+struct MeldungMitEreignis : Meldungen {
+    std::function<void()> waehrend;
+    Antwort Zeigen(const Meldung&) override
+    {
+        if (auto ereignis = std::exchange(waehrend, nullptr)) {
+            ereignis();
+        }
+        return Antwort::OK;
+    }
+};
+
+}  // namespace
+
 class TitelbildTest : public QObject {
     Q_OBJECT
 
@@ -100,6 +119,54 @@ private slots:
         const auto bedarf = masse.boundingRect(titel.lblCopyright->rect(), Qt::TextWordWrap | Qt::AlignRight,
                                                titel.lblCopyright->text());
         QVERIFY2(bedarf.height() <= titel.lblCopyright->height(), qPrintable(QString::number(bedarf.height())));
+    }
+
+    // Im Debug-Modus lädt das Hauptfenster hinter "Debug Modus!". Die Karte ist dann schon
+    // verworfen, und ein zweiter Druck, der währenddessen ankommt, baut kein zweites Hauptfenster.
+    void zweiterDruckWaehrendDesLadens()
+    {
+        MeldungMitEreignis meldungen;
+        SkriptZufall zufall;
+        FesteUhr uhr;
+        SkriptDateiauswahl dateiauswahl;
+        Programm programm({meldungen, zufall, uhr, dateiauswahl, QStringLiteral(PROGRAMMORDNER)}, "debug");
+        programm.Starten();
+        QPointer<frmTitelbild> titel = programm.titelbild();
+        bool karteDa = true;
+        meldungen.waehrend = [&] {
+            karteDa = !titel.isNull();
+            programm.HauptfensterZeigen();
+        };
+        QTest::mouseClick(titel, Qt::LeftButton, {}, QPoint(20, 20));
+        QTRY_VERIFY(programm.hauptfenster() && programm.hauptfenster()->isVisible());
+        QVERIFY(!karteDa);
+        const auto fenster = QApplication::topLevelWidgets();
+        QCOMPARE(std::count_if(fenster.begin(), fenster.end(), [](QWidget* w) { return qobject_cast<frmTarvoll*>(w); }), 1);
+    }
+
+    // Beim Start ist die Karte das einzige Fenster: Escape lässt sie stehen, Schließen über das
+    // Fenstersystem beendet das Programm. Braucht die echte Ereignisschleife und steht deshalb zuletzt.
+    void startkarteSchliessen()
+    {
+        SkriptMeldungen meldungen;
+        SkriptZufall zufall;
+        FesteUhr uhr;
+        SkriptDateiauswahl dateiauswahl;
+        Programm programm({meldungen, zufall, uhr, dateiauswahl, QStringLiteral(PROGRAMMORDNER)}, {});
+        programm.Starten();
+        QPointer<frmTitelbild> titel = programm.titelbild();
+        bool stehtNachEscape = false;
+        QTimer::singleShot(0, titel, [&] {
+            QTest::keyClick(titel, Qt::Key_Escape);
+            stehtNachEscape = titel && titel->isVisible();
+            if (titel) {
+                titel->close();
+            }
+        });
+        QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(99); });  // falls nichts endet
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QVERIFY(stehtNachEscape);
+        QVERIFY(!programm.hauptfenster());
     }
 };
 

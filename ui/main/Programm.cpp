@@ -22,14 +22,24 @@ void Programm::Starten()
 {
     titelbild_ = new frmTitelbild;
     titelbild_->setAttribute(Qt::WA_DeleteOnClose);
-    connect(titelbild_, &frmTitelbild::angeklickt, this, &Programm::HauptfensterZeigen);
+    // Erst nach dem Klick: bis dahin ist die Karte geschlossen und kann verworfen werden.
+    connect(titelbild_, &frmTitelbild::angeklickt, this, &Programm::HauptfensterZeigen, Qt::QueuedConnection);
     titelbild_->show();
 }
 
 void Programm::HauptfensterZeigen()
 {
+    delete titelbild_;
     if (!hauptfenster_) {
-        hauptfenster_ = new frmTarvoll(spiel_, umgebung_);
+        // Das Laden kann eine Meldung zeigen, deren Ereignisschleife einen zweiten Druck auf die
+        // Karte hierher bringt; gebaut wird trotzdem nur ein Hauptfenster.
+        if (imAufbau_) {
+            return;
+        }
+        imAufbau_ = true;
+        auto* fenster = new frmTarvoll(spiel_, umgebung_);
+        imAufbau_ = false;
+        hauptfenster_ = fenster;
         hauptfenster_->setAttribute(Qt::WA_DeleteOnClose);
     }
     hauptfenster_->show();

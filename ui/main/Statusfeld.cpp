@@ -30,8 +30,6 @@ void Statusfeld::TextSetzen(const QString& text)
         return;
     }
     setText(text);
-    // Von selbst nähme die Sprachausgabe "&" als Zeichen einer Zugriffstaste heraus.
-    setAccessibleName(text);
     const bool passt = fontMetrics().horizontalAdvance(text) <= Textflaeche().width();
     setToolTip(passt ? QString() : WoertlicherTooltip(text));
 }

@@ -227,8 +227,7 @@ private slots:
     void dateidialogSchreibtNichts()
     {
         QtDateiauswahl auswahl;
-        Dateidialog einstellungen{QStringLiteral("Spielstand öffnen"), QStringLiteral("Spielstand (*.qts)"),
-                                  QStringLiteral("qts"), {}};
+        Dateidialog einstellungen;
         QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
         QVERIFY(!auswahl.ShowOpen(einstellungen, nullptr));
         QCOMPARE(QDir(zuhause_.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());

@@ -1,10 +1,7 @@
 #include "Fensterhilfen.h"
-#include "Spielstanddatei.h"
 
-#include <QAccessible>
 #include <QLineEdit>
 #include <QTemporaryDir>
-#include <QTextDocument>
 
 // Speichern und Öffnen über das Menü: was das Fenster nach dem Laden zeigt, und wie
 // es abgelehnte Dateien und Schreibfehler meldet.
@@ -92,56 +89,6 @@ private slots:
         QCOMPARE(Bildschirm(tisch), vorher);
         tisch.fenster.mnuOeffnen->trigger();
         QCOMPARE(Bildschirm(tisch), Bildschirm(quelle));
-    }
-
-    // Namen und Infozeile aus einem Spielstand stehen wörtlich da, nichts davon wird als HTML
-    // gelesen; ein langer Name endet im Textfeld der Statusleiste und steht ganz im Tooltip.
-    void namenWoertlich_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("gekuerzt");
-        QTest::newRow("fett") << QStringLiteral("<b>Anna</b>") << false;
-        QTest::newRow("Bild") << QStringLiteral("<img src=\"/dev/zero\">") << true;
-        QTest::newRow("Entität") << QStringLiteral("&amp;") << false;
-        QTest::newRow("Zeilenumbruch") << QStringLiteral("A<br>B") << false;
-        QTest::newRow("1000 Zeichen") << QString(1000, QLatin1Char('W')) << true;
-    }
-
-    void namenWoertlich()
-    {
-        QFETCH(QString, name);
-        QFETCH(bool, gekuerzt);
-        QTemporaryDir ordner;
-        const auto datei = QDir(ordner.path()).filePath(QStringLiteral("namen.qts"));
-        Fenstertisch alt;
-        Spielen(alt);
-        auto stand = alt.spiel.SpielstandGeben();
-        stand.strSpielername.Fuellen(name.toStdString());
-        const auto info = name + QStringLiteral(" hat 38 Punkte!");
-        stand.lblInfo = info.toStdString();
-        QVERIFY(SpielstandSchreiben(stand, datei).gespeichert);
-
-        Fenstertisch neu;
-        auto& f = neu.fenster;
-        const auto groesse = f.size();
-        neu.dateiauswahl.antworten = {datei};
-        f.mnuOeffnen->trigger();
-        QVERIFY(neu.meldungen.gezeigt.empty());
-        // Vor jeder weiteren Ereignisschleife: ein als HTML gelesenes <img> läse sonst /dev/zero.
-        QCOMPARE(f.lblInfo->textFormat(), Qt::PlainText);
-        QCOMPARE(f.stbAnzeige[2]->textFormat(), Qt::PlainText);
-        QCOMPARE(f.lblInfo->text(), info);
-        QCOMPARE(f.stbAnzeige[2]->text(), name);
-        QCOMPARE(QAccessible::queryAccessibleInterface(f.stbAnzeige[2])->text(QAccessible::Name), name);
-        QCOMPARE(neu.Zelltext(0, 1), name);
-        const auto tooltip = f.stbAnzeige[2]->toolTip();
-        QCOMPARE(Qt::mightBeRichText(tooltip), gekuerzt);  // so zeigt Qt ihn als HTML
-        QTextDocument hinweis;
-        hinweis.setHtml(tooltip);
-        QCOMPARE(hinweis.toPlainText(), gekuerzt ? name : QString());
-        QApplication::processEvents();
-        QCOMPARE(f.size(), groesse);
-        QCOMPARE(f.stbAnzeige[2]->width(), 96);
     }
 
     void abgelehnteDateiLaesstDasSpielStehen_data()

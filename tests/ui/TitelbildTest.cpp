@@ -8,16 +8,16 @@
 
 namespace {
 
-// Beantwortet jede Meldung mit OK; bei der ersten läuft `waehrend`, wie ein Ereignis, das in
-// der Ereignisschleife des offenen Meldungsfensters ankommt.
-struct MeldungMitEreignis : Meldungen {
+// Beantwortet Meldungen wie SkriptMeldungen; bei der ersten läuft `waehrend`, wie ein Ereignis
+// aus der Ereignisschleife des offenen Meldungsfensters.
+struct MeldungMitEreignis : SkriptMeldungen {
     std::function<void()> waehrend;
-    Antwort Zeigen(const Meldung&) override
+    Antwort Zeigen(const Meldung& meldung) override
     {
         if (auto ereignis = std::exchange(waehrend, nullptr)) {
             ereignis();
         }
-        return Antwort::OK;
+        return SkriptMeldungen::Zeigen(meldung);
     }
 };
 
@@ -29,38 +29,52 @@ class TitelbildTest : public QObject {
 private slots:
     void initTestCase() { SchriftenEinrichten(); }
 
+    // Ein Klick irgendwo verwirft die Karte und zeigt das Hauptfenster. Im Debug-Modus lädt es
+    // hinter "Debug Modus!": die Karte ist da schon verworfen, und ein zweiter Druck, der
+    // währenddessen ankommt, baut kein zweites Hauptfenster.
     void klickOrte_data()
     {
         QTest::addColumn<QPoint>("ort");
-        QTest::newRow("Hintergrund") << QPoint(300, 20 + 93 + 5);
-        QTest::newRow("Rahmenlinie links") << QPoint(1, 100);
-        QTest::newRow("Rahmenlinie unten") << QPoint(200, 263);
-        QTest::newRow("Herstellerlogo") << QPoint(100, 50);
-        QTest::newRow("Namenslogo") << QPoint(100, 150);
-        QTest::newRow("Drei Würfel") << QPoint(260, 160);
-        QTest::newRow("Rechtshinweis") << QPoint(450, 150);
-        QTest::newRow("Version") << QPoint(260, 224);
-        QTest::newRow("Urheberzeile") << QPoint(60, 240);
+        QTest::addColumn<QString>("kommandozeile");
+        QTest::newRow("Hintergrund") << QPoint(300, 20 + 93 + 5) << QString();
+        QTest::newRow("Rahmenlinie links") << QPoint(1, 100) << QString();
+        QTest::newRow("Rahmenlinie unten") << QPoint(200, 263) << QString();
+        QTest::newRow("Herstellerlogo") << QPoint(100, 50) << QString();
+        QTest::newRow("Namenslogo") << QPoint(100, 150) << QString();
+        QTest::newRow("Drei Würfel") << QPoint(260, 160) << QString();
+        QTest::newRow("Rechtshinweis") << QPoint(450, 150) << QString();
+        QTest::newRow("Version") << QPoint(260, 224) << QString();
+        QTest::newRow("Urheberzeile") << QPoint(60, 240) << QString();
+        QTest::newRow("Debug-Modus, zweiter Druck") << QPoint(300, 118) << QStringLiteral("debug");
     }
 
     void klickOrte()
     {
         QFETCH(QPoint, ort);
-        SkriptMeldungen meldungen;
+        QFETCH(QString, kommandozeile);
+        MeldungMitEreignis meldungen;
         SkriptZufall zufall;
         FesteUhr uhr;
         SkriptDateiauswahl dateiauswahl;
-        Programm programm({meldungen, zufall, uhr, dateiauswahl, QStringLiteral(PROGRAMMORDNER)}, {});
+        Programm programm({meldungen, zufall, uhr, dateiauswahl, QStringLiteral(PROGRAMMORDNER)}, kommandozeile.toStdString());
         programm.Starten();
         QPointer<frmTitelbild> titel = programm.titelbild();
         QVERIFY(titel);
         QVERIFY(!programm.hauptfenster());
+        bool karteBeimLaden = false;
+        meldungen.waehrend = [&] {
+            karteBeimLaden = !titel.isNull();
+            programm.HauptfensterZeigen();
+        };
         QVERIFY(QTest::qWaitForWindowExposed(titel));
         QTest::mouseClick(titel, Qt::LeftButton, {}, ort);
         QTRY_VERIFY(!titel);  // geschlossen und verworfen
         QVERIFY(programm.hauptfenster());
         QVERIFY(programm.hauptfenster()->isVisible());
         QCOMPARE(programm.hauptfenster()->lblInfo->text(), QStringLiteral("Zum Starten auf <Neues Spiel> klicken!"));
+        QVERIFY(!karteBeimLaden);
+        const auto fenster = QApplication::topLevelWidgets();
+        QCOMPARE(std::count_if(fenster.begin(), fenster.end(), [](QWidget* w) { return qobject_cast<frmTarvoll*>(w); }), 1);
     }
 
     // Die Kommandozeile wird vor Qt gelesen: Qts eigene Schalter bleiben Teil des Textes.
@@ -121,52 +135,17 @@ private slots:
         QVERIFY2(bedarf.height() <= titel.lblCopyright->height(), qPrintable(QString::number(bedarf.height())));
     }
 
-    // Im Debug-Modus lädt das Hauptfenster hinter "Debug Modus!". Die Karte ist dann schon
-    // verworfen, und ein zweiter Druck, der währenddessen ankommt, baut kein zweites Hauptfenster.
-    void zweiterDruckWaehrendDesLadens()
-    {
-        MeldungMitEreignis meldungen;
-        SkriptZufall zufall;
-        FesteUhr uhr;
-        SkriptDateiauswahl dateiauswahl;
-        Programm programm({meldungen, zufall, uhr, dateiauswahl, QStringLiteral(PROGRAMMORDNER)}, "debug");
-        programm.Starten();
-        QPointer<frmTitelbild> titel = programm.titelbild();
-        bool karteDa = true;
-        meldungen.waehrend = [&] {
-            karteDa = !titel.isNull();
-            programm.HauptfensterZeigen();
-        };
-        QTest::mouseClick(titel, Qt::LeftButton, {}, QPoint(20, 20));
-        QTRY_VERIFY(programm.hauptfenster() && programm.hauptfenster()->isVisible());
-        QVERIFY(!karteDa);
-        const auto fenster = QApplication::topLevelWidgets();
-        QCOMPARE(std::count_if(fenster.begin(), fenster.end(), [](QWidget* w) { return qobject_cast<frmTarvoll*>(w); }), 1);
-    }
-
     // Beim Start ist die Karte das einzige Fenster: Escape lässt sie stehen, Schließen über das
     // Fenstersystem beendet das Programm. Braucht die echte Ereignisschleife und steht deshalb zuletzt.
     void startkarteSchliessen()
     {
-        SkriptMeldungen meldungen;
-        SkriptZufall zufall;
-        FesteUhr uhr;
-        SkriptDateiauswahl dateiauswahl;
-        Programm programm({meldungen, zufall, uhr, dateiauswahl, QStringLiteral(PROGRAMMORDNER)}, {});
-        programm.Starten();
-        QPointer<frmTitelbild> titel = programm.titelbild();
-        bool stehtNachEscape = false;
-        QTimer::singleShot(0, titel, [&] {
-            QTest::keyClick(titel, Qt::Key_Escape);
-            stehtNachEscape = titel && titel->isVisible();
-            if (titel) {
-                titel->close();
-            }
-        });
+        frmTitelbild karte;
+        karte.show();
+        QTest::keyClick(&karte, Qt::Key_Escape);
+        QVERIFY(karte.isVisible());
+        QTimer::singleShot(0, &karte, &QWidget::close);
         QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(99); });  // falls nichts endet
         QCOMPARE(QCoreApplication::exec(), 0);
-        QVERIFY(stehtNachEscape);
-        QVERIFY(!programm.hauptfenster());
     }
 };
 

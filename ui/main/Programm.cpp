@@ -22,17 +22,18 @@ void Programm::Starten()
 {
     titelbild_ = new frmTitelbild;
     titelbild_->setAttribute(Qt::WA_DeleteOnClose);
-    // Erst nach dem Klick: bis dahin ist die Karte geschlossen und kann verworfen werden.
+    // Erst, wenn der Klick auf der Karte ganz behandelt ist: dann ist sie zu und lässt sich
+    // verwerfen, ohne dass ihr eigener Handler noch läuft.
     connect(titelbild_, &frmTitelbild::angeklickt, this, &Programm::HauptfensterZeigen, Qt::QueuedConnection);
     titelbild_->show();
 }
 
 void Programm::HauptfensterZeigen()
 {
-    delete titelbild_;
+    delete titelbild_;  // vor dem Laden: hinter "Debug Modus!" steht sonst noch die Karte
     if (!hauptfenster_) {
-        // Das Laden kann eine Meldung zeigen, deren Ereignisschleife einen zweiten Druck auf die
-        // Karte hierher bringt; gebaut wird trotzdem nur ein Hauptfenster.
+        // Das Laden kann eine Meldung zeigen; deren Ereignisschleife liefert einen schon
+        // eingereihten zweiten Druck auf die Karte hierher. Gebaut wird nur ein Hauptfenster.
         if (imAufbau_) {
             return;
         }

@@ -158,8 +158,7 @@ void frmTitelbild::keyPressEvent(QKeyEvent* ereignis)
 
 void frmTitelbild::Weiter()
 {
-    // Die Karte geht, weil es weitergeht: dieses Schließen beendet das Programm nicht. Sie ist
-    // zu, bevor jemand auf den Klick hin etwas anderes zeigt.
+    // Die Karte geht, weil es weitergeht: dieses Schließen beendet das Programm nicht.
     setAttribute(Qt::WA_QuitOnClose, false);
     accept();
     emit angeklickt();

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Startet das Programm auf einem virtuellen Bildschirm mit eigenem Sitzungsbus und eigenem
-# Barrierefreiheitsbus und lässt spielen.py es über diesen Bus spielen.
+# Barrierefreiheitsbus und lässt spielen.py es über diesen Bus spielen, im Debug-Modus.
 # Aufruf: barrierefreiheit.sh PROGRAMM
 # Endet mit 77 (übersprungen), wenn Bildschirm, Busse oder pyatspi fehlen.
 set -u
@@ -33,7 +33,7 @@ for _ in $(seq 50); do
     sleep 0.1
 done
 
-QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$TARVOLL_PROGRAMM" &
+QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$TARVOLL_PROGRAMM" debug &
 spiel=$!
 timeout -k 5 60 /usr/bin/python3 "$TARVOLL_SPIELER"
 ergebnis=$?

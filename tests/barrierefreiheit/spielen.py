@@ -2,8 +2,8 @@
 """Spielt Quorin Tarvoll über den Barrierefreiheitsbus, so wie eine Sprachausgabe es sieht.
 
 Findet die Steuerelemente nur über ihre Namen und Rollen, drückt sie über die Aktionen des
-Busses, tippt im Spielzettel über die Tastenerzeugung des Busses und liest Würfel, Zähler und
-Zellen zurück. Gibt aus, was es vorfindet, und endet mit 1 bei der ersten Abweichung.
+Busses, tippt im Spielzettel über die Tastenerzeugung des Busses, setzt im Debug-Modus einen
+Würfelwert über die Textschnittstelle und liest Würfel, Zähler und Zellen zurück. Gibt aus, was es vorfindet, und endet mit 1 bei der ersten Abweichung.
 Läuft mit Debians eigenem Python (/usr/bin/python3), dem pyatspi gehört.
 """
 
@@ -188,6 +188,7 @@ def spielen():
     karte = warten("Titelkarte", lambda: suchen(app, pyatspi.ROLE_DIALOG, "Quorin Tarvoll"))
     melden(f"Titelkarte: {karte.description}")
     druecken(karte)
+    meldung_beantworten(app, "Debug Modus!\nParameterliste: debug", "OK")
 
     tisch = Tisch(app)
     melden("Hauptfenster gefunden: Neues Spiel, Würfeln, Beenden, Spielzettel")
@@ -217,7 +218,12 @@ def spielen():
     druecken(tisch.wuerfeln)
     zweiter = wurf_lesen(tisch, 2)
     gleich("gehaltener Würfel 3 nach dem Wurf", (zweiter[2][0], zweiter[2][1]), (augen[2], True))
-    summe = sum(a for a, _, _ in zweiter)
+
+    melden("Würfelwert 1 wie ein Hilfsmittel über die Textschnittstelle auf 20 setzen")
+    feld = suchen(tisch.fenster, pyatspi.ROLE_TEXT, "Würfelwert 1")
+    feld.queryEditableText().setTextContents("20")
+    warten("Würfelwert 1 zeigt 20", lambda: feld.queryText().getText(0, -1) == "20")
+    summe = sum(a for a, _, _ in zweiter) - zweiter[0][0] + 20
 
     chance = tisch.zelle(CHANCE)
     gleich("Chance vor dem Eintragen", chance.name, "Chance: leer")

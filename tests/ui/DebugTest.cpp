@@ -3,6 +3,7 @@
 #include "Programm.h"
 #include "frmDebug.h"
 
+#include <QAccessible>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
@@ -136,6 +137,19 @@ private slots:
         d.ZelleKlicken(16);
         QCOMPARE(d.Zelltext(16), QString::number(5 * wert));
         QCOMPARE(d.Zelltext(17), QString::number(5 * wert));
+    }
+
+    // Ein Hilfsmittel setzt Würfeltexte über die Schnittstelle für Bedienhilfen, am Prüfer vorbei;
+    // gewertet wird, was die Felder dann zeigen, und das Spiel hält auch 99999 in 16 Bit.
+    void textAusHilfsmitteln()
+    {
+        Debugtisch d;
+        d.Werfen({2, 2, 2, 2, 2});
+        for (auto* feld : d.fenster.txtWuerfel) {
+            QAccessible::queryAccessibleInterface(feld)->editableTextInterface()->replaceText(0, 1, QStringLiteral("99999"));
+        }
+        d.ZelleKlicken(16);
+        QCOMPARE(d.Zelltext(16), QStringLiteral("32767"));
     }
 
     // Ohne Hauptfenster tun die Vorgaben nichts und holen kein verstecktes zurück; das Programm

@@ -4,6 +4,7 @@
 #include "Bildfeld.h"
 #include "RasterAnsicht.h"
 #include "Schriften.h"
+#include "Statusfeld.h"
 #include "frmTarvoll.h"
 
 #include <QLabel>

@@ -1,11 +1,13 @@
 #include "Fensterhilfen.h"
 
+#include <QAccessible>
 #include <QBuffer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTextDocument>
 
 #include <chrono>
 #include <cstdlib>
@@ -68,6 +70,45 @@ private slots:
         const QFontMetrics masse(f.mfgPunktanzeige->font());
         QVERIFY(f.mfgPunktanzeige->columnWidth(0) > masse.horizontalAdvance(QStringLiteral("Kleine Straße")));
         QCOMPARE(f.mfgPunktanzeige->columnWidth(1), 56);
+    }
+
+    // Namen und Infozeile aus einem Spielstand stehen wörtlich da, nichts davon wird als HTML
+    // gelesen; ein langer Name endet im Textfeld der Statusleiste und steht ganz im Tooltip.
+    void namenWoertlich_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("gekuerzt");
+        QTest::newRow("fett") << QStringLiteral("<b>Anna</b>") << false;
+        QTest::newRow("Bild") << QStringLiteral("<img src=\"/dev/zero\">") << true;
+        QTest::newRow("Entität") << QStringLiteral("&amp;") << false;
+        QTest::newRow("Zeilenumbruch") << QStringLiteral("A<br>B") << false;
+        QTest::newRow("1000 Zeichen") << QString(1000, QLatin1Char('W')) << true;
+    }
+
+    void namenWoertlich()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, gekuerzt);
+        Fenstertisch tisch;
+        auto& f = tisch.fenster;
+        const auto groesse = f.size();
+        auto stand = tisch.spiel.SpielstandGeben();
+        stand.strSpielername.Fuellen(name.toStdString());
+        stand.lblInfo = (name + QStringLiteral(" hat 38 Punkte!")).toStdString();
+        QVERIFY(tisch.spiel.SpielstandUebernehmen(stand));
+        // Vor jeder weiteren Ereignisschleife: ein als HTML gelesenes <img> läse sonst /dev/zero.
+        QCOMPARE(f.lblInfo->textFormat(), Qt::PlainText);
+        QCOMPARE(f.stbAnzeige[2]->textFormat(), Qt::PlainText);
+        QCOMPARE(f.lblInfo->text(), QString::fromStdString(stand.lblInfo));
+        QCOMPARE(QAccessible::queryAccessibleInterface(f.stbAnzeige[2])->text(QAccessible::Name), name);
+        const auto tooltip = f.stbAnzeige[2]->toolTip();
+        QCOMPARE(Qt::mightBeRichText(tooltip), gekuerzt);  // so zeigt Qt ihn als HTML
+        QTextDocument hinweis;
+        hinweis.setHtml(tooltip);
+        QCOMPARE(hinweis.toPlainText(), gekuerzt ? name : QString());
+        QApplication::processEvents();
+        QCOMPARE(f.size(), groesse);
+        QCOMPARE(f.stbAnzeige[2]->width(), 96);
     }
 
     void ganzesSpielMitDerMaus()

@@ -35,8 +35,16 @@ class MenueTest : public QObject {
         return texte;
     }
 
+    // Ein leeres Zuhause für diesen Lauf: dort sähe man jede Einstellungsdatei, die Qt schreibt.
+    QTemporaryDir zuhause_;
+
 private slots:
-    void initTestCase() { SchriftenEinrichten(); }
+    void initTestCase()
+    {
+        SchriftenEinrichten();
+        qputenv("HOME", QFile::encodeName(zuhause_.path()));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(zuhause_.filePath(QStringLiteral(".config"))));
+    }
 
     void menuebaum()
     {
@@ -213,6 +221,16 @@ private slots:
         QCOMPARE(dialoge.aufrufe[1].einstellungen.FileName, QStringLiteral("Spielstand1"));
         QCOMPARE(dialoge.aufrufe[2].einstellungen.FileName, QStringLiteral("Spielstand1"));
         QVERIFY(tisch.meldungen.gezeigt.empty());
+    }
+
+    // Der echte Dateidialog, abgebrochen: Qt merkte sich sonst Ordner und Verlauf in einer Datei.
+    void dateidialogSchreibtNichts()
+    {
+        QtDateiauswahl auswahl;
+        Dateidialog einstellungen;
+        QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+        QVERIFY(!auswahl.ShowOpen(einstellungen, nullptr));
+        QCOMPARE(QDir(zuhause_.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
     }
 };
 

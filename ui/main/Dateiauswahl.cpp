@@ -1,6 +1,7 @@
 #include "Dateiauswahl.h"
 
 #include <QFileDialog>
+#include <QSettings>
 
 namespace {
 
@@ -22,6 +23,17 @@ bool Zeigen(Dateidialog& einstellungen, QWidget* besitzer, QFileDialog::AcceptMo
 }
 
 }  // namespace
+
+// Beim Schließen merkt sich der Dateidialog von Qt Ordner und Verlauf in den Einstellungen des
+// Benutzers (~/.config/QtProject.conf). Das Programm führt keine Einstellungen: Sie bekommen
+// einen Ort, an dem keine Datei entstehen kann, denn unter einer Gerätedatei lässt sich kein
+// Ordner anlegen. Qt findet dort nichts zu lesen und lässt das Schreiben still.
+QtDateiauswahl::QtDateiauswahl()
+{
+    for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+        QSettings::setPath(format, QSettings::UserScope, QStringLiteral("/dev/null"));
+    }
+}
 
 bool QtDateiauswahl::ShowOpen(Dateidialog& dialog, QWidget* besitzer)
 {

@@ -22,8 +22,10 @@ public:
 };
 
 // Der Dateidialog von Qt: Öffnen nimmt nur vorhandene Dateien, Speichern fragt vor dem Ersetzen.
+// Er schreibt keine Einstellungen (siehe Konstruktor).
 class QtDateiauswahl : public Dateiauswahl {
 public:
+    QtDateiauswahl();
     bool ShowOpen(Dateidialog& dialog, QWidget* besitzer) override;
     bool ShowSave(Dateidialog& dialog, QWidget* besitzer) override;
 };

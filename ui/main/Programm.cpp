@@ -22,14 +22,25 @@ void Programm::Starten()
 {
     titelbild_ = new frmTitelbild;
     titelbild_->setAttribute(Qt::WA_DeleteOnClose);
-    connect(titelbild_, &frmTitelbild::angeklickt, this, &Programm::HauptfensterZeigen);
+    // Erst, wenn der Klick auf der Karte ganz behandelt ist: dann ist sie zu und lässt sich
+    // verwerfen, ohne dass ihr eigener Handler noch läuft.
+    connect(titelbild_, &frmTitelbild::angeklickt, this, &Programm::HauptfensterZeigen, Qt::QueuedConnection);
     titelbild_->show();
 }
 
 void Programm::HauptfensterZeigen()
 {
+    delete titelbild_;  // vor dem Laden: hinter "Debug Modus!" steht sonst noch die Karte
     if (!hauptfenster_) {
-        hauptfenster_ = new frmTarvoll(spiel_, umgebung_);
+        // Das Laden kann eine Meldung zeigen; deren Ereignisschleife liefert einen schon
+        // eingereihten zweiten Druck auf die Karte hierher. Gebaut wird nur ein Hauptfenster.
+        if (imAufbau_) {
+            return;
+        }
+        imAufbau_ = true;
+        auto* fenster = new frmTarvoll(spiel_, umgebung_);
+        imAufbau_ = false;
+        hauptfenster_ = fenster;
         hauptfenster_->setAttribute(Qt::WA_DeleteOnClose);
     }
     hauptfenster_->show();

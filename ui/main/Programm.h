@@ -23,7 +23,8 @@ public:
     frmTitelbild* titelbild() const;
     frmTarvoll* hauptfenster() const;
 
-    // Zeigt das Hauptfenster; beim ersten Mal wird es angelegt und lädt das Spiel.
+    // Verwirft die Titelkarte und zeigt das Hauptfenster; beim ersten Mal wird es angelegt und
+    // lädt das Spiel.
     void HauptfensterZeigen();
 
 private:
@@ -31,6 +32,7 @@ private:
     basTarvoll spiel_;
     QPointer<frmTitelbild> titelbild_;
     QPointer<frmTarvoll> hauptfenster_;
+    bool imAufbau_ = false;  // das Hauptfenster lädt gerade
 };
 
 // Die Argumente hinter dem Programmnamen als ein Text, durch einzelne Leerzeichen getrennt.

@@ -4,6 +4,7 @@
 #include "Bilder.h"
 #include "RasterAnsicht.h"
 #include "Schriften.h"
+#include "Statusfeld.h"
 #include "Steuerelemente.h"
 #include "Twips.h"
 #include "Wuerfeltextpruefer.h"
@@ -26,14 +27,6 @@
 namespace {
 
 constexpr QSize Wuerfelgroesse{Pixel(615), Pixel(495)};
-
-QLabel* Beschriftung(QWidget* eltern, const char* name, QRect lage, const QString& text = {})
-{
-    auto* beschriftung = Anlegen<QLabel>(eltern, name, lage);
-    beschriftung->setText(text);
-    beschriftung->setAlignment(Qt::AlignCenter);
-    return beschriftung;
-}
 
 // Jede Namensänderung geht als Ereignis an die Hilfsmittel; nur echte Änderungen sollen es.
 void ZugangsnameSetzen(QWidget* element, const QString& name)
@@ -176,12 +169,9 @@ void frmTarvoll::StatusleisteAnlegen()
     leiste->setObjectName(QStringLiteral("stbAnzeige"));
     leiste->setFixedHeight(Pixel(375));
     leiste->setSizeGripEnabled(false);
-    for (std::size_t i = 0; i < stbAnzeige.size(); ++i) {
-        stbAnzeige[i] = new QLabel(leiste);
-        stbAnzeige[i]->setMinimumWidth(Pixel(1440));
-        stbAnzeige[i]->setFrameShape(QFrame::Panel);
-        stbAnzeige[i]->setFrameShadow(QFrame::Sunken);
-        leiste->addWidget(stbAnzeige[i], i + 1 == stbAnzeige.size() ? 1 : 0);
+    for (auto*& feld : stbAnzeige) {
+        feld = new Statusfeld(Pixel(1440), leiste);
+        leiste->addWidget(feld);
     }
     auto* uhr = new QTimer(this);
     connect(uhr, &QTimer::timeout, this, &frmTarvoll::UhrAnzeigen);
@@ -192,8 +182,8 @@ void frmTarvoll::StatusleisteAnlegen()
 void frmTarvoll::UhrAnzeigen()
 {
     const auto jetzt = QDateTime::currentDateTime();
-    stbAnzeige[0]->setText(jetzt.toString(QStringLiteral("dd.MM.yyyy")));
-    stbAnzeige[1]->setText(jetzt.toString(QStringLiteral("HH:mm")));
+    stbAnzeige[0]->TextSetzen(jetzt.toString(QStringLiteral("dd.MM.yyyy")));
+    stbAnzeige[1]->TextSetzen(jetzt.toString(QStringLiteral("HH:mm")));
 }
 
 void frmTarvoll::Tabreihenfolge()
@@ -227,7 +217,9 @@ void frmTarvoll::EreignisseVerbinden()
     for (std::size_t i = 0; i < 5; ++i) {
         const auto index = static_cast<std::int16_t>(i);
         connect(imgWuerfel[i], &Bildfeld::angeklickt, this, [this, index] { spiel_.frmTarvoll_imgWuerfel_Click(index); });
-        connect(txtWuerfel[i], &QLineEdit::textEdited, this,
+        // Gewertet wird, was das Feld zeigt, wie der Text auch hineinkam: getippt, vom Spiel
+        // geschrieben (dann derselbe Text zurück) oder von einem Hilfsmittel gesetzt.
+        connect(txtWuerfel[i], &QLineEdit::textChanged, this,
                 [this, i](const QString& text) { spiel_.frmTarvoll.txtWuerfel[i] = text.toStdString(); });
     }
     connect(mfgPunktanzeige, &RasterAnsicht::zelleAngeklickt, this,
@@ -307,7 +299,7 @@ void frmTarvoll::Anzeigen()
     ZugangsnameSetzen(lblRunde, Ansage(QStringLiteral("Runde"), anzeige.lblRunde, QStringLiteral("keine")));
     ZugangsnameSetzen(lblWurf, Ansage(QStringLiteral("Wurf"), anzeige.lblWurf, QStringLiteral("keiner")));
     cmdWuerfeln->setEnabled(anzeige.cmdWuerfelnAktiv);
-    stbAnzeige[2]->setText(QString::fromStdString(anzeige.stbAnzeigeText));
+    stbAnzeige[2]->TextSetzen(QString::fromStdString(anzeige.stbAnzeigeText));
     mnuDebug->setVisible(anzeige.mnuDebugSichtbar);
     mfgPunktanzeige->Aktualisieren();
 }

@@ -21,6 +21,7 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class RasterAnsicht;
+class Statusfeld;
 struct Wuerfelbild;
 
 // Das Hauptfenster: zeigt den Anzeigezustand des Spiels und reicht jedes Ereignis an das
@@ -47,7 +48,7 @@ public:
     QLabel* lblWurf2 = nullptr;
     Bildfeld* Image1 = nullptr;
     Bildfeld* Image2 = nullptr;
-    std::array<QLabel*, 3> stbAnzeige{};  // Datum, Uhrzeit, Text
+    std::array<Statusfeld*, 3> stbAnzeige{};  // Datum, Uhrzeit, Text
 
     QMenu* mnuDatei = nullptr;
     QAction* mnuOeffnen = nullptr;

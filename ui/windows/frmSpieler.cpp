@@ -18,14 +18,6 @@
 
 namespace {
 
-QLabel* Beschriftung(QWidget* eltern, const char* name, int oben, const QString& text)
-{
-    auto* beschriftung = Anlegen<QLabel>(eltern, name, Twips(1080, oben, 1215, 255));
-    beschriftung->setText(text);
-    beschriftung->setAlignment(Qt::AlignCenter);
-    return beschriftung;
-}
-
 QPushButton* Knopf(QWidget* eltern, const char* name, int links, const QString& text)
 {
     auto* knopf = Anlegen<QPushButton>(eltern, name, Twips(links, 2640, 1215, 495));
@@ -100,9 +92,9 @@ void frmSpieler::SteuerelementeAnlegen()
 
     cmdOK = Knopf(this, "cmdOK", 120, QStringLiteral("&OK"));
     cmdAbbrechen = Knopf(this, "cmdAbbrechen", 3240, QStringLiteral("&Abbrechen"));
-    lblSpieler1 = Beschriftung(this, "lblSpieler1", 360, QStringLiteral("Spieler 1"));
-    lblSpieler2 = Beschriftung(this, "lblSpieler2", 1080, QStringLiteral("Spieler 2"));
-    lblSpieler3 = Beschriftung(this, "lblSpieler3", 1800, QStringLiteral("Spieler 3"));
+    lblSpieler1 = Beschriftung(this, "lblSpieler1", Twips(1080, 360, 1215, 255), QStringLiteral("Spieler 1"));
+    lblSpieler2 = Beschriftung(this, "lblSpieler2", Twips(1080, 1080, 1215, 255), QStringLiteral("Spieler 2"));
+    lblSpieler3 = Beschriftung(this, "lblSpieler3", Twips(1080, 1800, 1215, 255), QStringLiteral("Spieler 3"));
     // Die Beschriftungen stehen nur neben den Feldern; Sprachausgaben brauchen die Namen am Feld.
     txtSpieler1->setAccessibleName(lblSpieler1->text());
     txtSpieler2->setAccessibleName(lblSpieler2->text());

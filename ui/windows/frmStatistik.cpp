@@ -35,9 +35,7 @@ frmStatistik::frmStatistik(const basTarvoll& spiel, QWidget* eltern) : QWidget(e
     Image1 = Anlegen<Bildfeld>(this, "Image1", Twips(795, 120, 3000, 600));
     Image1->setAccessibleName(QStringLiteral("Quorin Tarvoll"));
 
-    lblStatistik = Anlegen<QLabel>(this, "lblStatistik", Twips(1268, 720, 2055, 375));
-    lblStatistik->setText(QStringLiteral("Statistik"));
-    lblStatistik->setAlignment(Qt::AlignCenter);
+    lblStatistik = Beschriftung(this, "lblStatistik", Twips(1268, 720, 2055, 375), QStringLiteral("Statistik"));
     lblStatistik->setFont(Standardschrift(13.5, true));
     lblStatistik->setAutoFillBackground(true);
 

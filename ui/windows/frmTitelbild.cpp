@@ -3,6 +3,7 @@
 #include "Bildfeld.h"
 #include "Bilder.h"
 #include "Produkt.h"
+#include "Steuerelemente.h"
 #include "Twips.h"
 
 #include <QAccessibleWidget>
@@ -20,15 +21,6 @@ const QString frmTitelbild::Rechtshinweis = QStringLiteral(
     "erlaubt. Die Benutzung geschieht auf eigene Gefahr; für Schäden wird keine Haftung übernommen.");
 
 namespace {
-
-QLabel* Beschriftung(QWidget* eltern, const char* name, QRect lage, const QString& text, Qt::Alignment ausrichtung)
-{
-    auto* beschriftung = new QLabel(text, eltern);
-    beschriftung->setObjectName(QString::fromLatin1(name));
-    beschriftung->setGeometry(lage);
-    beschriftung->setAlignment(ausrichtung);
-    return beschriftung;
-}
 
 Bildfeld* Bild(QWidget* eltern, const char* name, QRect lage, const QString& zugangsname)
 {
@@ -81,6 +73,9 @@ frmTitelbild::frmTitelbild(QWidget* besitzer) : QDialog(besitzer)
     setAccessibleDescription(QStringLiteral("Titelkarte: ein Klick, Eingabe oder Leertaste geht weiter"));
     // Rahmenlos und ohne Eintrag in der Taskleiste.
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
+    // Werkzeugfenster zählen in Qt nicht als offene Fenster. Beim Start ist die Karte aber das
+    // einzige: schließt das Fenstersystem sie, endet das Programm wie nach seinem letzten Fenster.
+    setAttribute(Qt::WA_QuitOnClose, true);
     setFixedSize(Pixel(8175), Pixel(3975));
     QPalette farben = palette();
     farben.setColor(QPalette::Window, Qt::white);
@@ -153,11 +148,18 @@ void frmTitelbild::keyPressEvent(QKeyEvent* ereignis)
         Weiter();
         return;
     }
+    // Beim Start gibt es nur die Karte; Escape schlösse sie, und nichts käme danach.
+    if (taste == Qt::Key_Escape && !parentWidget()) {
+        ereignis->accept();
+        return;
+    }
     QDialog::keyPressEvent(ereignis);
 }
 
 void frmTitelbild::Weiter()
 {
-    emit angeklickt();
+    // Die Karte geht, weil es weitergeht: dieses Schließen beendet das Programm nicht.
+    setAttribute(Qt::WA_QuitOnClose, false);
     accept();
+    emit angeklickt();
 }

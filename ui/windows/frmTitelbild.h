@@ -8,7 +8,7 @@ class QLabel;
 // Die Titelkarte: beim Start allein auf dem Bildschirm, später das Info-Fenster.
 // Ein Klick irgendwohin schließt sie; Bilder und Beschriftungen reichen ihre Klicks
 // an die Karte weiter. Ohne Maus tun Eingabe und Leertaste dasselbe, und Hilfsmittel
-// können die Karte drücken.
+// können die Karte drücken. Escape schließt nur das Info-Fenster.
 class frmTitelbild : public QDialog {
     Q_OBJECT
 public:
@@ -23,7 +23,7 @@ public:
 
     static const QString Rechtshinweis;
 
-    // Was ein Klick auf die Karte tut: ihn melden und die Karte schließen.
+    // Was ein Klick auf die Karte tut: die Karte schließen und den Klick melden.
     void Weiter();
 
 signals:

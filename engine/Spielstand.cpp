@@ -19,8 +19,9 @@ std::string Zeilenname(int zeile)
 
 std::string Wuerfelname(std::size_t index) { return "Würfel " + std::to_string(index + 1); }
 
-// Die Zahl der Zeichen eines UTF-8-Textes; nichts, wenn er kein gültiges UTF-8 ist
-// (Überlangformen, Ersatzzeichen und Werte über U+10FFFF eingeschlossen).
+// Die Zahl der Zeichen eines UTF-8-Textes; nichts, wenn er kein gültiges UTF-8 ist (Überlangformen,
+// Surrogate U+D800 bis U+DFFF und Werte über U+10FFFF eingeschlossen). Das Ersatzzeichen U+FFFD
+// dagegen ist ein gewöhnliches Zeichen, das jemand in einen Namen tippen kann.
 std::optional<std::size_t> Utf8Zeichen(std::string_view text)
 {
     std::size_t zeichen = 0;

@@ -139,7 +139,7 @@ std::string Text(const Fundstelle& f)
         Melden(f.ort, QStringLiteral("ist kein Text"));
     }
     const auto text = f.wert.toString();
-    // Ein einzelnes Ersatzzeichen ("\ud800") ließe sich nicht als UTF-8 weitergeben.
+    // Ein einzelnes Surrogat ("\ud800") ließe sich nicht als UTF-8 weitergeben.
     if (!text.isValidUtf16()) {
         Melden(f.ort, QStringLiteral("enthält ein ungültiges Zeichen"));
     }
@@ -259,6 +259,7 @@ Ladeergebnis SpielstandAusJson(const QByteArray& daten)
     if (daten.trimmed().isEmpty()) {
         return Fehler(QStringLiteral("Die Datei ist leer."));
     }
+    // Ungültiges UTF-8 meldet fromJson als Fehler, statt es still durch U+FFFD zu ersetzen.
     QJsonParseError lesefehler;
     const auto dokument = QJsonDocument::fromJson(daten, &lesefehler);
     if (lesefehler.error != QJsonParseError::NoError) {

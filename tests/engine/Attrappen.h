@@ -74,6 +74,8 @@ struct Spieltisch {
         spiel.frmTarvoll_mfgPunktanzeige_Click();
     }
 
+    std::optional<std::string> Vorschau(int zeile) const { return spiel.Vorschau(static_cast<std::int16_t>(zeile)); }
+
     const Zelle& Spielzelle(int zeile) const { return spiel.frmTarvoll.mfgPunktanzeige.ZelleAn(zeile, 1); }
 
     std::array<std::string, 5> Texte() const { return spiel.frmTarvoll.txtWuerfel; }

@@ -170,6 +170,8 @@ private slots:
         geaendert("Runde passt nicht zu den Einträgen", "\"runde\": 2", "\"runde\": 5",
                   Widerspruch + "In Runde 5 müssten 4 Kategorien eingetragen sein, es sind aber 1.");
         geaendert("vier Würfe", "\"wurf\": 2", "\"wurf\": 4", Widerspruch + "Die Wurfzahl 4 liegt nicht zwischen 0 und 3.");
+        geaendert("Zug in eine Summenzeile", "\"zeile\": 14", "\"zeile\": 7",
+                  Widerspruch + "Zug 1 ist weder ein Eintrag in eine offene Kategorie noch Weiterwürfeln nach Wurf 1 oder 2.");
         geaendert("eingetragene Zeile leer", "\"text\": \"40\"", "\"text\": \"\"",
                   Widerspruch + "Zeile 14 („Große Straße“) ist eingetragen, ihre Zelle zeigt aber weder grüne Punkte "
                                 "noch einen Strich.");

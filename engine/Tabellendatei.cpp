@@ -10,11 +10,26 @@ namespace {
 
 constexpr char Kennung[8] = {'Q', 'T', 'B', 'E', 'S', 'T', 'S', 'P'};
 
+std::uint64_t Zahl(std::span<const unsigned char> bytes, std::size_t stelle, int laenge)
+{
+    std::uint64_t zahl = 0;
+    for (int i = laenge - 1; i >= 0; --i) {
+        zahl = (zahl << 8) | bytes[stelle + static_cast<std::size_t>(i)];
+    }
+    return zahl;
+}
+
+// FNV-1a, aber je acht Bytes auf einmal: so prüft der erste Tipp zwei MiB in einem Bruchteil
+// der Zeit. Ein Rest unter acht Bytes geht einzeln hinein.
 std::uint64_t Pruefsumme(std::span<const unsigned char> bytes)
 {
     std::uint64_t summe = 0xcbf29ce484222325u;
-    for (const auto byte : bytes) {
-        summe = (summe ^ byte) * 0x100000001b3u;
+    std::size_t i = 0;
+    for (; i + 8 <= bytes.size(); i += 8) {
+        summe = (summe ^ Zahl(bytes, i, 8)) * 0x100000001b3u;
+    }
+    for (; i < bytes.size(); ++i) {
+        summe = (summe ^ bytes[i]) * 0x100000001b3u;
     }
     return summe;
 }
@@ -24,15 +39,6 @@ void Anhaengen(std::vector<unsigned char>& bytes, std::uint64_t zahl, int laenge
     for (int i = 0; i < laenge; ++i) {
         bytes.push_back(static_cast<unsigned char>(zahl >> (8 * i)));
     }
-}
-
-std::uint64_t Zahl(std::span<const unsigned char> bytes, std::size_t stelle, int laenge)
-{
-    std::uint64_t zahl = 0;
-    for (int i = laenge - 1; i >= 0; --i) {
-        zahl = (zahl << 8) | bytes[stelle + static_cast<std::size_t>(i)];
-    }
-    return zahl;
 }
 
 Tabellenergebnis Fehler(std::string text) { return {std::nullopt, std::move(text)}; }
@@ -103,13 +109,18 @@ Tabellenergebnis TabelleLesen(const std::string& pfad)
     if (!datei) {
         return Fehler("Die Tabelle „" + pfad + "“ fehlt oder lässt sich nicht öffnen.");
     }
-    // Höchstens ein Byte über der Grenze: so läuft auch eine riesige Datei nicht in den Speicher.
-    std::vector<unsigned char> bytes(TabellenHoechstGroesse + 1);
-    datei.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    // Stückweise und höchstens ein Stück über der Grenze: so läuft auch eine riesige Datei
+    // oder ein Gerät ohne Ende nicht in den Speicher.
+    std::vector<char> stueck(64 * 1024);
+    std::vector<unsigned char> bytes;
+    bytes.reserve(TabellenKopf + std::size_t{Bestspieltabelle::Eintraege} * 4 + stueck.size());
+    while (datei && bytes.size() <= TabellenHoechstGroesse) {
+        datei.read(stueck.data(), static_cast<std::streamsize>(stueck.size()));
+        bytes.insert(bytes.end(), stueck.begin(), stueck.begin() + datei.gcount());
+    }
     if (datei.bad()) {
         return Fehler("Die Tabelle „" + pfad + "“ lässt sich nicht lesen.");
     }
-    bytes.resize(static_cast<std::size_t>(datei.gcount()));
     if (bytes.size() > TabellenHoechstGroesse) {
         return Fehler("Die Tabelle „" + pfad + "“ ist zu groß.");
     }

@@ -13,7 +13,7 @@
 //   4 Bytes  Formatversion (1)
 //   4 Bytes  Wurfregel (1: wie das Spiel wirft, 2: klassisch)
 //   4 Bytes  Zahl der Einträge (8192 × 64)
-//   8 Bytes  Prüfsumme der Einträge (FNV-1a, 64 Bit)
+//   8 Bytes  Prüfsumme der Einträge (FNV-1a, 64 Bit, über die Einträge als 64-Bit-Wörter)
 // dann je Lage ein float32 (Index: Kategorienmaske × 64 + obere Summe). Zahlen little-endian.
 
 inline constexpr const char* Tabellendateiname = "daten/bestspiel.tab";  // im Programmordner

@@ -17,14 +17,16 @@ int Code(const Wuerfelreihe& reihe)
     return code;
 }
 
-bool Gehalten(unsigned halten, std::size_t pos) { return ((halten >> pos) & 1u) != 0; }
+constexpr unsigned Alle = Wurfmodell::Haltemuster - 1;
+
+bool Gesetzt(unsigned muster, std::size_t pos) { return ((muster >> pos) & 1u) != 0; }
 
 // Alle Reihen, die an den Positionen aus `belegt` Werte 1 bis 6 tragen und sonst 0.
 std::vector<Wuerfelreihe> Belegungen(unsigned belegt)
 {
     std::vector<Wuerfelreihe> alle{Wuerfelreihe{}};
     for (std::size_t pos = 0; pos < 5; ++pos) {
-        if (!Gehalten(belegt, pos)) {
+        if (!Gesetzt(belegt, pos)) {
             continue;
         }
         std::vector<Wuerfelreihe> weiter;
@@ -47,7 +49,7 @@ Wuerfelreihe AufsteigendAn(const Wuerfelreihe& reihe, unsigned positionen)
     Wuerfelreihe werte{};
     std::size_t anzahl = 0;
     for (std::size_t pos = 0; pos < 5; ++pos) {
-        if (Gehalten(positionen, pos)) {
+        if (Gesetzt(positionen, pos)) {
             werte[anzahl++] = reihe[pos];
         }
     }
@@ -55,7 +57,7 @@ Wuerfelreihe AufsteigendAn(const Wuerfelreihe& reihe, unsigned positionen)
     Wuerfelreihe ergebnis{};
     std::size_t naechster = 5 - anzahl;
     for (std::size_t pos = 0; pos < 5; ++pos) {
-        if (Gehalten(positionen, pos)) {
+        if (Gesetzt(positionen, pos)) {
             ergebnis[pos] = werte[naechster++];
         }
     }
@@ -67,7 +69,7 @@ Wuerfelreihe AufsteigendAn(const Wuerfelreihe& reihe, unsigned positionen)
 Wurfmodell::Wurfmodell(Wurfregel regel)
     : regel_(regel), mengenIndex_(Codes, -1), reihenIndex_(Codes, -1), haltungIndex_(Codes, -1)
 {
-    for (const auto& reihe : Belegungen(31)) {
+    for (const auto& reihe : Belegungen(Alle)) {
         if (std::is_sorted(reihe.begin(), reihe.end())) {
             mengenIndex_[static_cast<std::size_t>(Code(reihe))] = static_cast<std::int16_t>(mengen_.size());
             mengen_.push_back(reihe);
@@ -83,7 +85,7 @@ Wurfmodell::Wurfmodell(Wurfregel regel)
 void Wurfmodell::NeuwuerfeAuszaehlen()
 {
     std::vector<double> gesammelt(Codes, 0.0);
-    auto sortiert = Belegungen(Haltemuster - 1);
+    auto sortiert = Belegungen(Alle);
     for (auto& wurf : sortiert) {
         std::sort(wurf.begin(), wurf.end());
     }
@@ -92,7 +94,7 @@ void Wurfmodell::NeuwuerfeAuszaehlen()
         for (auto wurf : wuerfe) {
             if (regel_ == Wurfregel::Spiel) {
                 for (std::size_t pos = 0; pos < 5; ++pos) {
-                    wurf[pos] = Gehalten(frei, pos) ? wurf[pos] : 0;
+                    wurf[pos] = Gesetzt(frei, pos) ? wurf[pos] : 0;
                 }
             } else {
                 wurf = AufsteigendAn(wurf, frei);
@@ -126,7 +128,7 @@ Wuerfelreihe Wurfmodell::Ergebnis(const Wuerfelreihe& reihe, unsigned halten, co
 {
     Wuerfelreihe ergebnis{};
     for (std::size_t pos = 0; pos < 5; ++pos) {
-        ergebnis[pos] = Gehalten(halten, pos) ? reihe[pos] : neu[pos];
+        ergebnis[pos] = Gesetzt(halten, pos) ? reihe[pos] : neu[pos];
     }
     if (regel_ == Wurfregel::Klassisch) {
         std::sort(ergebnis.begin(), ergebnis.end());
@@ -149,7 +151,7 @@ void Wurfmodell::HaltungenAufbauen()
 {
     folgenAnfang_.push_back(0);
     for (unsigned frei = 0; frei < Haltemuster; ++frei) {
-        const unsigned halten = ~frei & (Haltemuster - 1);
+        const unsigned halten = ~frei & Alle;
         for (const auto& gehalten : Belegungen(halten)) {
             if (Schluessel(gehalten, halten) != gehalten) {
                 continue;

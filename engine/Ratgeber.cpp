@@ -19,10 +19,7 @@ constexpr double Gleich = 1e-9;
 void Ratgeber::DateiSetzen(std::string pfad)
 {
     pfad_ = std::move(pfad);
-    tabelle_.reset();
-    fehler_.reset();
-    bewertet_.clear();
-    runde_.reset();
+    TabelleSetzen(nullptr);
 }
 
 void Ratgeber::TabelleSetzen(std::shared_ptr<const Bestspieltabelle> tabelle)
@@ -110,16 +107,11 @@ std::optional<Bewertung> Ratgeber::Bewerten(const Zug& zug)
     const int kategorie = KategorieDerZeile(zug.zeile);
     const bool offen = zug.zeile == 0 || (kategorie >= 0 && ((zug.gewertet >> kategorie) & 1u) == 0);
     std::string grund;
-    const Rundenwerte* runde = reihe && lage && offen ? Runde(*lage, grund) : nullptr;
-    if (!runde) {
-        if (!tabelle_) {
-            return std::nullopt;  // nicht merken: vielleicht kommt die Tabelle noch
-        }
-        bewertet_.emplace_back(zug, std::nullopt);
-        return std::nullopt;
+    std::optional<Bewertung> bewertung;
+    if (const auto* runde = reihe && lage && offen ? Runde(*lage, grund) : nullptr) {
+        bewertung = {Wert(*runde, *reihe, zug.wurf, zug.zeile, zug.halten), BesteWahl(*runde, *reihe, zug.wurf)};
     }
-    const Bewertung bewertung{Wert(*runde, *reihe, zug.wurf, zug.zeile, zug.halten), BesteWahl(*runde, *reihe, zug.wurf)};
-    bewertet_.emplace_back(zug, bewertung);
+    bewertet_.emplace_back(zug, bewertung);  // eine neue Tabelle vergisst alles Gemerkte
     return bewertung;
 }
 

@@ -1,6 +1,9 @@
 // Rechnet beim Bauen die Bestspieltabelle und legt sie neben das Programm. Zur Probe rechnet
 // er dieselbe Tabelle auch für klassisch geworfene Würfel; beide Mittelwerte vom Spielbeginn an
 // gehen auf die Konsole und in eine kleine Textdatei, die ein Test prüft.
+//
+// Mit "--regeln DATEI" schreibt er nur die Punkte jeder Würfelmenge in jeder Kategorie, und nur,
+// wenn sie sich geändert haben: daran erkennt der Bau, ob die Tabelle neu zu rechnen ist.
 
 #include "Bestspiel.h"
 #include "Tabellendatei.h"
@@ -10,6 +13,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <thread>
 
@@ -45,6 +49,21 @@ bool Schreiben(const std::filesystem::path& pfad, const std::string& inhalt)
     return !fehler;
 }
 
+int RegelnSchreiben(const std::filesystem::path& pfad)
+{
+    const auto& modell = ModellDerRegel(Wurfregel::Spiel);
+    const Punktetafel punkte(modell);
+    std::string regeln;
+    for (std::size_t menge = 0; menge < modell.Mengen().size(); ++menge) {
+        for (int kategorie = 0; kategorie < Kategorien; ++kategorie) {
+            regeln += std::to_string(punkte.Punkte(static_cast<int>(menge), kategorie)) + (kategorie + 1 < Kategorien ? " " : "\n");
+        }
+    }
+    std::stringstream bisher;
+    bisher << std::ifstream(pfad).rdbuf();
+    return bisher.str() == regeln || Schreiben(pfad, regeln) ? 0 : 1;
+}
+
 std::string Vierstellig(double wert)
 {
     char text[32];
@@ -56,8 +75,11 @@ std::string Vierstellig(double wert)
 
 int main(int argc, char** argv)
 {
+    if (argc == 3 && std::string(argv[1]) == "--regeln") {
+        return RegelnSchreiben(argv[2]);
+    }
     if (argc != 3) {
-        std::fprintf(stderr, "Aufruf: tabellenrechner TABELLENDATEI KENNZAHLENDATEI\n");
+        std::fprintf(stderr, "Aufruf: tabellenrechner TABELLENDATEI KENNZAHLENDATEI | --regeln DATEI\n");
         return 2;
     }
     const auto spiel = Rechnen(Wurfregel::Spiel);

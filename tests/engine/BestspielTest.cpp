@@ -161,7 +161,7 @@ TEST_P(BestspielTest, StimmtMitDerNachrechnungUeberein)
 INSTANTIATE_TEST_SUITE_P(LetzteRunden, BestspielTest, testing::Values(
     Restspiel{{15}, 0},     // nur Tarvoll
     Restspiel{{6}, 45},     // nur Sechser, drei Sechsen bringen den Bonus
-    Restspiel{{1, 15}, 62}  // Einer und Tarvoll, eine Eins bringt den Bonus
+    Restspiel{{1, 2}, 62}   // Einer und Zweier, der Bonus mit der ersten, nicht mit der zweiten
 ));
 
 // Eine heile Tabelle liest sich, wie sie geschrieben wurde; jede beschädigte wird mit Grund abgelehnt.

@@ -38,6 +38,8 @@ struct Tippfall {
     int zeile;  // die aktuelle Zelle danach, 0: wie vorher
 };
 
+void PrintTo(const Tippfall& fall, std::ostream* aus) { *aus << fall.tipp; }
+
 class TippTest : public testing::TestWithParam<Tippfall> {};
 
 // Der Tipp steht in der Infozeile, markiert Würfel oder wählt die Zeile und ändert sonst nichts.
@@ -165,8 +167,9 @@ TEST(AuswertungTest, ZeigtJedenZugNebenDemBesten)
     EXPECT_EQ(std::tie(streichen.ihreWahl, streichen.besteWahl),
               std::tuple(std::string("„Tarvoll“ streichen"), std::string("Alle Würfel würfeln")));
     EXPECT_NEAR(streichen.verlust.value_or(0), 105.0 / 7776.0, 1e-6);
-    EXPECT_NEAR(auswertung.verschenkt, halten.verlust.value_or(0) + *streichen.verlust, 1e-12);
     EXPECT_GT(halten.verlust, 0.0);
+    EXPECT_NEAR(halten.verlust.value_or(0), halten.besterWert.value_or(0) - halten.ihrWert.value_or(0), 1e-12);
+    EXPECT_NEAR(auswertung.verschenkt, halten.verlust.value_or(0) + *streichen.verlust, 1e-12);
 }
 
 }  // namespace

@@ -217,42 +217,66 @@ double Rundenwerte::Halten(const Wuerfelreihe& reihe, unsigned halten, int wuerf
     return mittel;
 }
 
+namespace {
+
+// Kann der Bonus noch kommen? Nicht, wenn er schon da ist oder die offenen oberen Kategorien
+// selbst mit fünf gleichen Würfeln nicht mehr bis zur Grenze reichen. Dann zählt die obere
+// Summe für den Rest des Spiels nicht mehr: alle solchen Lagen einer Maske haben denselben Wert.
+bool BonusOffen(Lage lage)
+{
+    int hoechstens = lage.oben;
+    for (int augen = 1; augen <= 6; ++augen) {
+        hoechstens += ((lage.gewertet >> (augen - 1)) & 1u) == 0 ? 5 * augen : 0;
+    }
+    return lage.oben < Bonusgrenze && hoechstens >= Bonusgrenze;
+}
+
+}  // namespace
+
 // Jede Stufe (Zahl der eingetragenen Kategorien) hängt nur von der nächsten ab; ihre Lagen
-// teilen sich die Threads. Sind alle oberen Kategorien eingetragen, zählt die obere Summe nicht
-// mehr: gerechnet wird einmal, eingetragen für jede erreichbare Summe.
+// teilen sich die Threads. Gerechnet wird je Maske jede obere Summe, mit der der Bonus noch
+// offen ist, und einmal für alle übrigen.
 Bestspieltabelle TabelleBerechnen(Wurfregel regel, unsigned threads)
 {
+    struct Aufgabe {
+        Lage lage;
+        std::uint64_t auchFuer;  // die oberen Summen, die denselben Wert bekommen
+    };
     const auto& modell = ModellDerRegel(regel);
     const Punktetafel punkte(modell);
     Bestspieltabelle tabelle;
     for (int stufe = Kategorien - 1; stufe >= 0; --stufe) {
-        std::vector<Lage> lagen;
+        std::vector<Aufgabe> aufgaben;
         for (unsigned gewertet = 0; gewertet < (1u << Kategorien); ++gewertet) {
             if (std::popcount(gewertet) != stufe) {
                 continue;
             }
+            const auto maske = static_cast<std::uint16_t>(gewertet);
             const auto moeglich = ObenMoeglich(gewertet & ObereKategorien);
-            const int bis = (gewertet & ObereKategorien) == ObereKategorien ? 0 : Bonusgrenze;
-            for (int oben = 0; oben <= bis; ++oben) {
-                if (((moeglich >> oben) & 1u) != 0 || bis == 0) {
-                    lagen.push_back({static_cast<std::uint16_t>(gewertet), oben});
+            std::uint64_t ohneBonus = 0;
+            for (int oben = 0; oben <= Bonusgrenze; ++oben) {
+                if (((moeglich >> oben) & 1u) == 0) {
+                    continue;
                 }
+                if (BonusOffen({maske, oben})) {
+                    aufgaben.push_back({{maske, oben}, std::uint64_t{1} << oben});
+                } else {
+                    ohneBonus |= std::uint64_t{1} << oben;
+                }
+            }
+            if (ohneBonus != 0) {
+                aufgaben.push_back({{maske, std::countr_zero(ohneBonus)}, ohneBonus});
             }
         }
         std::atomic<std::size_t> naechste{0};
         const auto rechnen = [&] {
             Rundenwerte runde(modell, punkte);
-            for (auto i = naechste++; i < lagen.size(); i = naechste++) {
-                runde.Berechnen(tabelle, lagen[i]);
+            for (auto i = naechste++; i < aufgaben.size(); i = naechste++) {
+                runde.Berechnen(tabelle, aufgaben[i].lage);
                 const double wert = runde.Rundenbeginn();
-                if ((lagen[i].gewertet & ObereKategorien) != ObereKategorien) {
-                    tabelle.Setzen(lagen[i], wert);
-                    continue;
-                }
-                const auto moeglich = ObenMoeglich(ObereKategorien);
                 for (int oben = 0; oben <= Bonusgrenze; ++oben) {
-                    if (((moeglich >> oben) & 1u) != 0) {
-                        tabelle.Setzen({lagen[i].gewertet, oben}, wert);
+                    if (((aufgaben[i].auchFuer >> oben) & 1u) != 0) {
+                        tabelle.Setzen({aufgaben[i].lage.gewertet, oben}, wert);
                     }
                 }
             }

@@ -28,6 +28,9 @@ struct Anzeige {
     bool cmdWuerfelnAktiv = false;
     std::string stbAnzeigeText;  // drittes Feld der Statusleiste
     Raster mfgPunktanzeige{18, 2};
+    // Die Würfel, die der letzte Tipp zu halten rät (Index wie imgWuerfel); anders als der Rahmen
+    // kein Halten. Würfeln, Eintragen, ein neues Spiel und Laden nehmen die Marken zurück.
+    std::array<bool, 5> tippHalten{};
 
     // Nur im Debug-Modus sichtbar.
     bool txtWuerfelSichtbar = false;

@@ -13,6 +13,7 @@ void WuerfelVorgeben(basTarvoll& spiel, std::string_view ziffern)
     for (std::size_t index = 0; index < spiel.frmTarvoll.txtWuerfel.size() && index < ziffern.size(); ++index) {
         spiel.frmTarvoll.txtWuerfel[index] = std::string(1, ziffern[index]);
     }
+    spiel.frmTarvoll.tippHalten.fill(false);  // der Tipp galt den alten Würfeln
     spiel.AnzeigeMelden();
 }
 

@@ -24,6 +24,8 @@ void basTarvoll::NeuesSpiel()
         return;
     }
     HaltenAufheben();
+    TippZuruecknehmen();
+    zuege.clear();
     auto& blatt = frmTarvoll.mfgPunktanzeige;
     for (std::int16_t zeile = 1; zeile <= 16; ++zeile) {
         blnGewertet[zeile] = false;

@@ -1,9 +1,12 @@
 #include "Spielstand.h"
 
+#include "Bestspiel.h"
 #include "Zahl.h"
 #include "basTarvoll.h"
 
 #include <algorithm>
+#include <bit>
+#include <utility>
 #include <string_view>
 
 namespace {
@@ -256,11 +259,44 @@ std::optional<std::string> BeschriftungenPruefen(const Spielstand& stand)
     return TextPruefen(stand.lblInfo, "Die Infozeile", Spielstand::HoechstLaenge + 100);
 }
 
+// Die Züge stehen in der Folge, in der das Spiel sie festhält: Runde und Wurf steigen, nach
+// einem Eintrag kommt erst die nächste Runde, und keiner liegt hinter dem Stand selbst.
+std::optional<std::string> ZuegePruefen(const Spielstand& stand)
+{
+    if (stand.zuege.size() > Spielstand::HoechstZuege) {
+        return "Es sind mehr als " + std::to_string(Spielstand::HoechstZuege) + " Züge aufgezeichnet.";
+    }
+    std::pair<int, int> vorher{0, 0};
+    for (std::size_t i = 0; i < stand.zuege.size(); ++i) {
+        const auto& zug = stand.zuege[i];
+        const auto name = "Zug " + std::to_string(i + 1);
+        const std::pair<int, int> wann{zug.runde, zug.wurf};
+        if (zug.runde < 1 || zug.runde > 13 || zug.wurf < 1 || zug.wurf > 3 || wann <= vorher) {
+            return name + " steht nicht an einer Stelle, an der das Spiel einen Zug festhält.";
+        }
+        const int kategorie = KategorieDerZeile(zug.zeile);
+        const bool eingetragen = zug.zeile != 0;
+        if (eingetragen ? kategorie < 0 || ((zug.gewertet >> kategorie) & 1u) != 0 || zug.halten != 0
+                        : zug.wurf == 3 || zug.halten >= 32) {
+            return name + " ist weder ein Eintrag in eine offene Kategorie noch Weiterwürfeln nach Wurf 1 oder 2.";
+        }
+        if (zug.gewertet >= 1u << Kategorien || std::popcount(zug.gewertet) != zug.runde - 1 ||
+            zug.oben > Bonusgrenze) {
+            return name + " passt nicht zu seiner Runde: eingetragene Kategorien oder obere Summe stimmen nicht.";
+        }
+        if (zug.runde > stand.intRunde || (zug.runde == stand.intRunde && (eingetragen || zug.wurf >= stand.intWurf))) {
+            return name + " liegt hinter dem gespeicherten Stand.";
+        }
+        vorher = eingetragen ? std::pair{zug.runde + 0, 3} : wann;
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 std::optional<std::string> SpielstandPruefen(const Spielstand& stand)
 {
-    for (const auto pruefung : {SpielPruefen, WuerfelPruefen, SpielzettelPruefen, BeschriftungenPruefen}) {
+    for (const auto pruefung : {SpielPruefen, WuerfelPruefen, SpielzettelPruefen, BeschriftungenPruefen, ZuegePruefen}) {
         if (auto fehler = pruefung(stand)) {
             return fehler;
         }
@@ -290,6 +326,7 @@ Spielstand basTarvoll::SpielstandGeben() const
     }
     stand.aktuelleZeile = blatt.Zeile();
     stand.aktuelleSpalte = blatt.Spalte();
+    stand.zuege = zuege;
     return stand;
 }
 
@@ -308,7 +345,9 @@ bool basTarvoll::SpielstandUebernehmen(const Spielstand& stand)
     blnHalten = stand.blnHalten;
     bytAnzahlSpieler = stand.bytAnzahlSpieler;
     strSpielername = stand.strSpielername;
+    zuege = stand.zuege;
 
+    TippZuruecknehmen();
     frmTarvoll.txtWuerfel = stand.txtWuerfel;
     frmTarvoll.imgWuerfel = stand.imgWuerfel;
     frmTarvoll.lblInfo = stand.lblInfo;

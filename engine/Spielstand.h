@@ -3,12 +3,14 @@
 #include "Anzeige.h"
 #include "Feld.h"
 #include "Raster.h"
+#include "Zug.h"
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 // Ein gespeichertes Spiel: der Spielzustand und was das Hauptfenster davon zeigt, so weit das
 // Spiel es zurückliest (Würfeltexte, Spielspalte) oder es sonst nicht wiederherstellen kann.
@@ -19,6 +21,7 @@ struct Spielstand {
     // Längste Würfeltexte und Namen; länger kann keiner sinnvoll tippen, und so bleibt jede
     // Datei klein.
     static constexpr std::size_t HoechstLaenge = 1000;
+    static constexpr std::size_t HoechstZuege = 13 * 3;  // je Runde zweimal weiterwürfeln und eintragen
 
     // --- Spielzustand ---
     std::int16_t intRunde = 1;
@@ -39,6 +42,9 @@ struct Spielstand {
     Feld<Zelle, 1, 17> spielspalte;  // Spalte 1 des Spielzettels, Zeilen 1 bis 17
     int aktuelleZeile = 1;           // die aktuelle Zelle des Spielzettels
     int aktuelleSpalte = 1;
+
+    // --- Die Entscheidungen des Spiels, für die Auswertung ---
+    std::vector<Zug> zuege;
 
     bool operator==(const Spielstand&) const = default;
 };

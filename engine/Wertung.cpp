@@ -4,6 +4,7 @@
 // auch dann, wenn vor dem ersten Wurf nichts gewertet wird.
 void basTarvoll::frmTarvoll_mfgPunktanzeige_Click()
 {
+    TippZuruecknehmen();
     if (intWurf != 0) {
         KategorieWerten(static_cast<std::int16_t>(frmTarvoll.mfgPunktanzeige.Zeile()));
     }
@@ -22,6 +23,7 @@ void basTarvoll::KategorieWerten(std::int16_t zeile)
         frmTarvoll.lblInfo = "Bereits gewertet!";
         return;
     }
+    ZugMerken(zeile);
     if (const auto punkte = KategoriePruefen(zeile)) {
         blatt.TextSetzen(std::to_string(*punkte));
         blatt.FarbeSetzen(Gruen);

@@ -58,11 +58,13 @@ void basTarvoll::WuerfelBilderAnzeigen()
 
 void basTarvoll::frmTarvoll_cmdWuerfeln_Click()
 {
+    TippZuruecknehmen();
     if (intWurf >= 3) {
         frmTarvoll.lblInfo = "Sie haben schon 3 Würfe getätigt!";
     } else if (intRunde >= 14) {
         frmTarvoll.lblInfo = "Sie haben schon 13 Runden getätigt!";
     } else {
+        ZugMerken(0);
         WuerfelWerfen();
         ++intWurf;
         frmTarvoll.lblWurf = std::to_string(intWurf);

@@ -2,13 +2,17 @@
 
 #include "Anzeige.h"
 #include "Feld.h"
+#include "Ratgeber.h"
 #include "Schnittstellen.h"
 #include "Spielstand.h"
+#include "Zug.h"
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 // Das Spielmodul: der gemeinsame Spielzustand, die Regeln und die Spielereignisse des
 // Hauptfensters. Die Variablen sind öffentlich; die Fenster lesen und schreiben sie direkt.
@@ -84,6 +88,22 @@ public:
     Spielstand SpielstandGeben() const;
     bool SpielstandUebernehmen(const Spielstand& stand);  // false: abgelehnt oder abgebrochen
 
+    // --- Rat aus der Bestspieltabelle ---
+    std::vector<Zug> zuege;  // jede Entscheidung des laufenden Spiels, für die Auswertung
+
+    // Wo die Tabelle liegt; gelesen wird sie erst, wenn zum ersten Mal ein Rat gefragt ist.
+    void TabellendateiSetzen(std::string pfad);
+    void TabelleSetzen(std::shared_ptr<const Bestspieltabelle> tabelle);
+
+    // Der beste Zug für die Würfel, wie sie liegen, als Satz in lblInfo ("Tipp: ..."): die zu
+    // haltenden Würfel bekommen ihre Marke in tippHalten, die Zeile zum Eintragen wird die
+    // aktuelle Zelle. Gibt es keinen Rat, sagt lblInfo warum ("Kein Tipp: ..."). Sonst ändert
+    // sich nichts am Spiel.
+    void Tipp();
+
+    // Jeder Zug des laufenden Spiels neben dem besten an seiner Stelle.
+    Auswertung Auswerten();
+
     // --- Ereignisse des Hauptfensters ---
     void frmTarvoll_cmdNeu_Click();
     void frmTarvoll_cmdWuerfeln_Click();
@@ -104,8 +124,17 @@ private:
     std::int16_t Spielwert(std::int16_t zeile) const;
     void SpielwertSchreiben(std::int16_t zeile, std::int16_t wert);
 
+    void ZugMerken(std::int16_t zeile);
+    void TippZuruecknehmen();
+    std::string TippText();
+    std::array<std::int16_t, 5> Augen() const;
+    std::uint16_t Gewertet() const;
+    long ObereSumme() const;
+    std::string EintragText(std::int16_t zeile, std::optional<int> punkte) const;
+
     Meldungen& meldungen_;
     Zufallsquelle& zufall_;
     Uhr& uhr_;
     std::string kommandozeile_;
+    std::shared_ptr<Ratgeber> ratgeber_ = std::make_shared<Ratgeber>();
 };

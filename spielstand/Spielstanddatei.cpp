@@ -52,6 +52,25 @@ QJsonObject AlsObjekt(const Spielstand& stand)
     for (int spieler = 1; spieler <= 3; ++spieler) {
         namen.append(QString::fromStdString(stand.strSpielername[spieler]));
     }
+    QJsonArray zuege;
+    for (const auto& zug : stand.zuege) {
+        QJsonArray augen;
+        QJsonArray gehalten;
+        for (std::size_t index = 0; index < 5; ++index) {
+            augen.append(zug.wuerfel[index]);
+            gehalten.append(((zug.halten >> index) & 1u) != 0);
+        }
+        zuege.append(QJsonObject{
+            {"runde", zug.runde},
+            {"wurf", zug.wurf},
+            {"wuerfel", augen},
+            {"gewertet", zug.gewertet},
+            {"oben", zug.oben},
+            {"summe", zug.summe},
+            {"zeile", zug.zeile},
+            {"gehalten", gehalten},
+        });
+    }
     return QJsonObject{
         {"format", SpielstandKennung},
         {"version", SpielstandFormatVersion},
@@ -73,6 +92,7 @@ QJsonObject AlsObjekt(const Spielstand& stand)
              {"infozeile", QString::fromStdString(stand.lblInfo)},
              {"rundenanzeige", QString::fromStdString(stand.lblRunde)},
              {"wurfanzeige", QString::fromStdString(stand.lblWurf)},
+             {"zuege", zuege},
          }},
     };
 }
@@ -207,6 +227,32 @@ Spielstand AusObjekt(const QJsonObject& datei)
     stand.lblInfo = Text(Eintrag(zustand, ort, "infozeile"));
     stand.lblRunde = Text(Eintrag(zustand, ort, "rundenanzeige"));
     stand.lblWurf = Text(Eintrag(zustand, ort, "wurfanzeige"));
+
+    // Die Züge kamen nach Format 1 hinzu: ohne sie gibt es eben keine Auswertung.
+    if (zustand.contains(QLatin1String("zuege"))) {
+        const auto zuege = Eintrag(zustand, ort, "zuege");
+        const auto anzahl = zuege.wert.toArray().size();
+        if (!zuege.wert.isArray() || anzahl > static_cast<qsizetype>(Spielstand::HoechstZuege)) {
+            Melden(zuege.ort, QStringLiteral("ist keine Liste mit höchstens %1 Einträgen").arg(Spielstand::HoechstZuege));
+        }
+        stand.zuege.resize(static_cast<std::size_t>(anzahl));
+        Elemente(zuege, anzahl, [&](int index, const Fundstelle& element) {
+            const auto objekt = Objekt(element);
+            auto& zug = stand.zuege[static_cast<std::size_t>(index)];
+            zug.runde = Zahl16(Eintrag(objekt, element.ort, "runde"));
+            zug.wurf = Zahl16(Eintrag(objekt, element.ort, "wurf"));
+            Elemente(Eintrag(objekt, element.ort, "wuerfel"), 5, [&](int pos, const Fundstelle& augen) {
+                zug.wuerfel[static_cast<std::size_t>(pos)] = Zahl16(augen);
+            });
+            zug.gewertet = static_cast<std::uint16_t>(Ganzzahl(Eintrag(objekt, element.ort, "gewertet"), 0, 65535));
+            zug.oben = Zahl16(Eintrag(objekt, element.ort, "oben"));
+            zug.summe = Zahl16(Eintrag(objekt, element.ort, "summe"));
+            zug.zeile = Zahl16(Eintrag(objekt, element.ort, "zeile"));
+            Elemente(Eintrag(objekt, element.ort, "gehalten"), 5, [&](int pos, const Fundstelle& gehalten) {
+                zug.halten = static_cast<std::uint8_t>(zug.halten | (Wahrheitswert(gehalten) ? 1u << pos : 0u));
+            });
+        });
+    }
     return stand;
 }
 

@@ -90,6 +90,8 @@ private slots:
         geaendert("Spielerzahl über ein Byte", "\"anzahlSpieler\": 3", "\"anzahlSpieler\": 257",
                   Beschaedigt + "„zustand.anzahlSpieler“ ist keine ganze Zahl von 0 bis 255.");
         geaendert("vier Würfe", "\"wurf\": 1", "\"wurf\": 4", Widerspruch + "Die Wurfzahl 4 liegt nicht zwischen 0 und 3.");
+        geaendert("Zug in eine Summenzeile", "\"zeile\": 14", "\"zeile\": 7",
+                  Widerspruch + "Zug 1 ist weder ein Eintrag in eine offene Kategorie noch Weiterwürfeln nach Wurf 1 oder 2.");
     }
 
     void datei()

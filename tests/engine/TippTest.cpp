@@ -1,0 +1,175 @@
+#include "Attrappen.h"
+
+#include "Tabellendatei.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace {
+
+constexpr int Einer = 1, Fullhouse = 12, GrosseStrasse = 14, Tarvoll = 15, Chance = 16;
+
+// Die letzte Runde: nur `offen` ist noch frei. Danach kommt nichts mehr, deshalb genügt eine
+// Tabelle voller Nullen, und jeder Rat lässt sich von Hand nachrechnen.
+void LetzteRunde(Spieltisch& tisch, int offen)
+{
+    tisch.spiel.TabelleSetzen(std::make_shared<Bestspieltabelle>());
+    tisch.spiel.frmTarvoll_cmdNeu_Click();
+    for (const int zeile : {1, 2, 3, 4, 5, 6, 10, 11, 12, 13, 14, 15, 16}) {
+        tisch.spiel.blnGewertet[zeile] = zeile != offen;
+    }
+    tisch.spiel.intRunde = 13;
+}
+
+void Halten(Spieltisch& tisch, const std::vector<int>& indizes)
+{
+    for (const int index : indizes) {
+        tisch.spiel.frmTarvoll_imgWuerfel_Click(static_cast<std::int16_t>(index));
+    }
+}
+
+struct Tippfall {
+    int offen;
+    std::vector<std::vector<int>> wuerfe;  // je Wurf die Würfel vor dem Sortieren
+    std::vector<int> halten;               // nach dem ersten Wurf angeklickt (Index 0 bis 4)
+    std::string tipp;
+    std::array<bool, 5> marken;
+    int zeile;  // die aktuelle Zelle danach, 0: wie vorher
+};
+
+void PrintTo(const Tippfall& fall, std::ostream* aus) { *aus << fall.tipp; }
+
+class TippTest : public testing::TestWithParam<Tippfall> {};
+
+// Der Tipp steht in der Infozeile, markiert Würfel oder wählt die Zeile und ändert sonst nichts.
+TEST_P(TippTest, RaetFuerDieWuerfelWieSieLiegen)
+{
+    Spieltisch tisch;
+    LetzteRunde(tisch, GetParam().offen);
+    for (std::size_t wurf = 0; wurf < GetParam().wuerfe.size(); ++wurf) {
+        tisch.zufall.augen.assign(GetParam().wuerfe[wurf].begin(), GetParam().wuerfe[wurf].end());
+        tisch.spiel.frmTarvoll_cmdWuerfeln_Click();
+        Halten(tisch, wurf == 0 ? GetParam().halten : std::vector<int>{});
+    }
+    auto vorher = tisch.spiel.SpielstandGeben();
+    tisch.spiel.Tipp();
+    EXPECT_EQ(tisch.spiel.frmTarvoll.lblInfo, GetParam().tipp);
+    EXPECT_EQ(tisch.spiel.frmTarvoll.tippHalten, GetParam().marken);
+    vorher.lblInfo = GetParam().tipp;
+    vorher.aktuelleZeile = GetParam().zeile != 0 ? GetParam().zeile : vorher.aktuelleZeile;
+    EXPECT_EQ(tisch.spiel.SpielstandGeben(), vorher);
+    tisch.spiel.frmTarvoll_cmdWuerfeln_Click();
+    EXPECT_EQ(tisch.spiel.frmTarvoll.tippHalten, (std::array<bool, 5>{}));
+}
+
+// Die Würfel liegen nach jedem Wurf aufsteigend; gehaltene behalten ihre Position.
+INSTANTIATE_TEST_SUITE_P(LetzteRunde, TippTest, testing::Values(
+    // Vor dem ersten Wurf gibt es nur eins.
+    Tippfall{Chance, {}, {}, "Tipp: Würfeln", {}, 0},
+    // Die Große Straße liegt, mehr als 40 gibt sie nie: eintragen.
+    Tippfall{GrosseStrasse, {{5, 4, 3, 2, 1}}, {}, "Tipp: in „Große Straße“ eintragen (40 Punkte)", {}, GrosseStrasse},
+    // Nach dem dritten Wurf bleibt nur eintragen: eine Eins gibt einen Punkt, ohne Eins wird gestrichen.
+    Tippfall{Einer, {{6, 6, 6, 6, 6}, {6, 6, 6, 6, 6}, {5, 4, 3, 2, 1}}, {}, "Tipp: in „Einer“ eintragen (1 Punkt)", {}, Einer},
+    Tippfall{Einer, {{6, 6, 6, 6, 6}, {6, 6, 6, 6, 6}, {6, 5, 4, 3, 2}}, {}, "Tipp: „Einer“ streichen", {}, Einer},
+    // Vier Sechsen an Position 1 bis 4 gehalten: Position 5 bekommt den größten von fünf neuen
+    // Würfeln, eine Sechs mit 1 - (5/6)^5, also gut halb so oft.
+    Tippfall{Tarvoll, {{6, 6, 6, 6, 6}, {1, 1, 2, 2, 2}}, {0, 1, 2, 3}, "Tipp: Würfel 1, 2, 3 und 4 halten und würfeln",
+             {true, true, true, true, false}, 0},
+    // Vier Sechsen an Position 2 bis 5: Position 1 bekäme den kleinsten von fünf neuen Würfeln,
+    // eine Sechs nur mit 1/7776. Alle neu würfeln gibt mit 6/7776 ein Tarvoll.
+    Tippfall{Tarvoll, {{6, 6, 6, 6, 2}, {2, 2, 3, 4, 5}}, {1, 2, 3, 4},
+             "Tipp: Würfel 2, 3, 4 und 5 freigeben, alle Würfel würfeln", {}, 0},
+    // Eine Fünf vorn, vier Sechsen gehalten: die Fünf halten, denn die Positionen 2 bis 5 bekommen
+    // die vier größten von fünf neuen Würfeln, vier Fünfen mit (1 + 5 · 4)/7776.
+    Tippfall{Tarvoll, {{6, 6, 6, 6, 6}, {5, 5, 5, 5, 5}}, {1, 2, 3, 4},
+             "Tipp: Würfel 2, 3, 4 und 5 freigeben, Würfel 1 halten und würfeln", {true, false, false, false, false}, 0}
+));
+
+TEST(TippOhneRat, SagtWarum)
+{
+    Spieltisch tisch;
+    const auto tipp = [&tisch] {
+        tisch.spiel.Tipp();
+        return tisch.spiel.frmTarvoll.lblInfo;
+    };
+    EXPECT_EQ(tipp(), "Kein Tipp: Es läuft noch kein Spiel.");
+    tisch.spiel.frmTarvoll_cmdNeu_Click();
+    tisch.Werfen({1, 2, 3, 4, 5});
+    EXPECT_EQ(tipp(), "Kein Tipp: Die Bestspieltabelle ist nicht bekannt.");
+    tisch.spiel.TabellendateiSetzen("/gibt/es/nicht.tab");
+    EXPECT_EQ(tipp(), "Kein Tipp: Die Tabelle „/gibt/es/nicht.tab“ fehlt oder lässt sich nicht öffnen.");
+    EXPECT_EQ(tisch.spiel.Auswerten().grund, "Die Tabelle „/gibt/es/nicht.tab“ fehlt oder lässt sich nicht öffnen.");
+    const auto pfad = testing::TempDir() + "abgeschnitten.tab";
+    const auto bytes = TabelleAlsBytes(Bestspieltabelle{}, Wurfregel::Spiel);
+    std::ofstream(pfad, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), 1000);
+    tisch.spiel.TabellendateiSetzen(pfad);
+    EXPECT_EQ(tipp(), "Kein Tipp: Die Tabelle ist abgeschnitten: 972 von 2097152 Bytes sind da.");
+    tisch.spiel.TabelleSetzen(std::make_shared<Bestspieltabelle>());
+    tisch.spiel.frmTarvoll.txtWuerfel[2] = "2.5";
+    EXPECT_EQ(tipp(), "Kein Tipp: Nicht alle Würfel zeigen eine ganze Zahl von 1 bis 6.");
+    tisch.spiel.intRunde = 14;
+    EXPECT_EQ(tipp(), "Kein Tipp: Das Spiel ist zu Ende.");
+}
+
+// Jedes Weiterwürfeln und jedes Eintragen wird festgehalten, "Bereits gewertet!" nicht; die
+// Züge reisen mit dem Spielstand, ein neues Spiel beginnt ohne.
+TEST(ZuegeTest, HaltenJedeEntscheidungFest)
+{
+    Spieltisch tisch;
+    tisch.spiel.frmTarvoll_cmdNeu_Click();
+    tisch.Werfen({6, 2, 6, 3, 6});
+    Halten(tisch, {2, 3, 4});
+    tisch.Werfen({1, 1, 1, 1, 1});
+    tisch.Klicken(Fullhouse);
+    tisch.Werfen({2, 3, 4, 5, 1});
+    tisch.Klicken(Fullhouse);
+    tisch.Klicken(Chance);
+    const std::vector<Zug> erwartet{
+        {1, 1, {2, 3, 6, 6, 6}, 0, 0, 0, 0, 0b11100},
+        {1, 2, {1, 1, 6, 6, 6}, 0, 0, 0, Fullhouse, 0},
+        {2, 1, {1, 2, 3, 4, 5}, 1 << 8, 0, 25, Chance, 0},
+    };
+    EXPECT_EQ(tisch.spiel.zuege, erwartet);
+
+    const auto stand = tisch.spiel.SpielstandGeben();
+    Spieltisch ziel;
+    ASSERT_TRUE(ziel.spiel.SpielstandUebernehmen(stand));
+    EXPECT_EQ(ziel.spiel.zuege, erwartet);
+    auto vertauscht = stand;
+    vertauscht.zuege[1].wurf = 1;
+    EXPECT_EQ(SpielstandPruefen(vertauscht), "Zug 2 steht nicht an einer Stelle, an der das Spiel einen Zug festhält.");
+    auto voraus = stand;  // Runde 3 hat noch keinen Wurf
+    voraus.zuege.push_back({3, 1, {1, 2, 3, 4, 5}, (1 << 8) | (1 << 12), 0, 50, 0, 1});
+    EXPECT_EQ(SpielstandPruefen(voraus), "Zug 4 liegt hinter dem gespeicherten Stand.");
+
+    tisch.spiel.frmTarvoll_cmdNeu_Click();
+    EXPECT_TRUE(tisch.spiel.zuege.empty());
+}
+
+// Die Auswertung stellt jeden Zug neben den besten; der Verlust ist der Abstand der Mittelwerte.
+TEST(AuswertungTest, ZeigtJedenZugNebenDemBesten)
+{
+    Spieltisch tisch;
+    LetzteRunde(tisch, Tarvoll);
+    tisch.Werfen({6, 6, 6, 6, 2});
+    Halten(tisch, {1, 2, 3, 4});
+    tisch.Werfen({2, 2, 3, 4, 5});
+    tisch.Klicken(Tarvoll);
+    const auto auswertung = tisch.spiel.Auswerten();
+    ASSERT_EQ(auswertung.zeilen.size(), 2u);
+    const auto& halten = auswertung.zeilen[0];
+    EXPECT_EQ(std::tie(halten.runde, halten.wurf, halten.wuerfel, halten.ihreWahl, halten.besteWahl),
+              std::tuple(13, 1, std::string("2 6 6 6 6"), std::string("Würfel 2, 3, 4 und 5 halten und würfeln"),
+                         std::string("Alle Würfel würfeln")));
+    // Nach dem zweiten Wurf: streichen statt alle neu würfeln, das im Mittel 5 · (1 + … + 6) / 7776 bringt.
+    const auto& streichen = auswertung.zeilen[1];
+    EXPECT_EQ(std::tie(streichen.ihreWahl, streichen.besteWahl),
+              std::tuple(std::string("„Tarvoll“ streichen"), std::string("Alle Würfel würfeln")));
+    EXPECT_NEAR(streichen.verlust.value_or(0), 105.0 / 7776.0, 1e-6);
+    EXPECT_GT(halten.verlust, 0.0);
+    EXPECT_NEAR(halten.verlust.value_or(0), halten.besterWert.value_or(0) - halten.ihrWert.value_or(0), 1e-12);
+    EXPECT_NEAR(auswertung.verschenkt, halten.verlust.value_or(0) + *streichen.verlust, 1e-12);
+}
+
+}  // namespace

@@ -104,6 +104,7 @@ TEST_F(SpielTest, EintragSchliesstDieRunde)
     erwartet.aktuelleZeile = 17;
     const auto stand = spiel.SpielstandGeben();
     erwartet.spielspalte = stand.spielspalte;
+    erwartet.zuege = stand.zuege;
     EXPECT_EQ(stand, erwartet);  // Halten aufgehoben, Würfel leer, Wurf 0
 
     tisch.Klicken(16);

@@ -6,12 +6,16 @@
 #include "Schriften.h"
 #include "Statusfeld.h"
 #include "Steuerelemente.h"
+#include "Tabellendatei.h"
 #include "Twips.h"
 #include "Wuerfeltextpruefer.h"
 #include "basTarvoll.h"
+#include "frmAuswertung.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
@@ -37,8 +41,8 @@ void ZugangsnameSetzen(QWidget* element, const QString& name)
 }
 
 // Was ein Würfelbild zeigt, in Worten: die Augen aus dem Bildnamen ("4.JPG", gehalten mit
-// Rahmen "14.JPG"), "leer" für den leeren Würfel "0.JPG".
-QString Wuerfelansage(std::size_t index, const Wuerfelbild& bild)
+// Rahmen "14.JPG"), "leer" für den leeren Würfel "0.JPG", und ob der Tipp rät, ihn zu halten.
+QString Wuerfelansage(std::size_t index, const Wuerfelbild& bild, bool tipp)
 {
     auto augen = QString::fromStdString(bild.datei);
     if (augen.endsWith(QLatin1String(".JPG"), Qt::CaseInsensitive)) {
@@ -50,9 +54,10 @@ QString Wuerfelansage(std::size_t index, const Wuerfelbild& bild)
     if (augen.isEmpty() || augen == QLatin1String("0")) {
         augen = QStringLiteral("leer");
     }
-    return QStringLiteral("Würfel %1: %2%3")
+    return QStringLiteral("Würfel %1: %2%3%4")
         .arg(index + 1)
-        .arg(augen, bild.rahmen ? QStringLiteral(", gehalten") : QString());
+        .arg(augen, bild.rahmen ? QStringLiteral(", gehalten") : QString(),
+             tipp ? QStringLiteral(", Tipp: halten") : QString());
 }
 
 QString Ansage(const QString& name, const std::string& wert, const QString& ohneWert)
@@ -79,6 +84,9 @@ frmTarvoll::frmTarvoll(basTarvoll& spiel, const Umgebung& umgebung, QWidget* elt
 
     // Laden des Fensters: das Spiel richtet sich ein, bevor das Fenster erscheint.
     spiel_.AnzeigeGeaendert = [this] { Anzeigen(); };
+    spiel_.TabellendateiSetzen(QFile::encodeName(QDir(umgebung_.programmordner).filePath(
+                                                     QString::fromUtf8(Tabellendateiname)))
+                                   .toStdString());
     spiel_.SpielInitialisieren();
 
     adjustSize();
@@ -156,6 +164,10 @@ void frmTarvoll::MenuesAnlegen()
     mnuSpiel->setObjectName(QStringLiteral("mnuSpiel"));
     mnuSpieler = befehl(mnuSpiel, "mnuSpieler", QStringLiteral("Spi&eler"));
     mnuStatistik = befehl(mnuSpiel, "mnuStatistik", QStringLiteral("&Statistik"));
+    mnuDummy2 = mnuSpiel->addSeparator();
+    mnuDummy2->setObjectName(QStringLiteral("mnuDummy2"));
+    mnuTipp = befehl(mnuSpiel, "mnuTipp", QStringLiteral("&Tipp"));
+    mnuAuswertung = befehl(mnuSpiel, "mnuAuswertung", QStringLiteral("&Auswertung"));
 
     mnuHilfe = menuBar()->addMenu(QStringLiteral("?"));
     mnuHilfe->setObjectName(QStringLiteral("mnuHilfe"));
@@ -212,6 +224,8 @@ void frmTarvoll::EreignisseVerbinden()
     connect(mnuDebug, &QAction::triggered, this, &frmTarvoll::frmTarvoll_mnuDebug_Click);
     connect(mnuSpieler, &QAction::triggered, this, &frmTarvoll::frmTarvoll_mnuSpieler_Click);
     connect(mnuStatistik, &QAction::triggered, this, &frmTarvoll::frmTarvoll_mnuStatistik_Click);
+    connect(mnuTipp, &QAction::triggered, this, &frmTarvoll::frmTarvoll_mnuTipp_Click);
+    connect(mnuAuswertung, &QAction::triggered, this, &frmTarvoll::frmTarvoll_mnuAuswertung_Click);
     connect(mnuSpielregeln, &QAction::triggered, this, &frmTarvoll::frmTarvoll_mnuSpielregeln_Click);
     connect(mnuLiesmich, &QAction::triggered, this, &frmTarvoll::frmTarvoll_mnuLiesmich_Click);
     for (std::size_t i = 0; i < 5; ++i) {
@@ -285,7 +299,8 @@ void frmTarvoll::Anzeigen()
         }
         txtWuerfel[i]->setVisible(anzeige.txtWuerfelSichtbar);
         WuerfelbildZeigen(static_cast<int>(i), anzeige.imgWuerfel[i]);
-        ZugangsnameSetzen(imgWuerfel[i], Wuerfelansage(i, anzeige.imgWuerfel[i]));
+        imgWuerfel[i]->MarkeSetzen(anzeige.tippHalten[i]);
+        ZugangsnameSetzen(imgWuerfel[i], Wuerfelansage(i, anzeige.imgWuerfel[i], anzeige.tippHalten[i]));
     }
     if (devicePixelRatioF() != gezeigtesPixelverhaeltnis_) {
         Image1->BildSetzen(FensterbildLaden(QStringLiteral("banner.jpg"), devicePixelRatioF()));
@@ -302,4 +317,7 @@ void frmTarvoll::Anzeigen()
     stbAnzeige[2]->TextSetzen(QString::fromStdString(anzeige.stbAnzeigeText));
     mnuDebug->setVisible(anzeige.mnuDebugSichtbar);
     mfgPunktanzeige->Aktualisieren();
+    if (auswertung_) {
+        auswertung_->Aktualisieren();
+    }
 }

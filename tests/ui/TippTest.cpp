@@ -1,0 +1,110 @@
+#include "Fensterhilfen.h"
+#include "frmAuswertung.h"
+
+#include <QAction>
+#include <QTableWidget>
+#include <QTemporaryDir>
+
+namespace {
+
+// Die letzte Runde, nur "Tarvoll" ist offen, mit einer Tabelle voller Nullen: der Rat hängt nur
+// an den Würfeln dieser Runde.
+void NurTarvollOffen(Fenstertisch& tisch)
+{
+    tisch.spiel.TabelleSetzen(std::make_shared<Bestspieltabelle>());
+    QTest::mouseClick(tisch.fenster.cmdNeu, Qt::LeftButton);
+    for (const int zeile : {1, 2, 3, 4, 5, 6, 10, 11, 12, 13, 14, 16}) {
+        tisch.spiel.blnGewertet[zeile] = true;
+    }
+    tisch.spiel.intRunde = 13;
+}
+
+// Trägt der Würfel die Marke des Tipps? Gefragt wird das Bild, wie es gemalt wird, und die Ansage.
+std::pair<bool, bool> Marke(Fenstertisch& tisch, int index)
+{
+    auto* wuerfel = tisch.fenster.imgWuerfel[static_cast<std::size_t>(index)];
+    const auto ecke = wuerfel->grab().toImage().pixelColor(2, 2);
+    return {ecke == wuerfel->palette().color(QPalette::Highlight), wuerfel->accessibleName().endsWith(", Tipp: halten")};
+}
+
+QList<frmAuswertung*> OffeneAuswertungen()
+{
+    QList<frmAuswertung*> offen;
+    for (auto* fenster : QApplication::topLevelWidgets()) {
+        if (auto* auswertung = qobject_cast<frmAuswertung*>(fenster); auswertung && auswertung->isVisible()) {
+            offen.append(auswertung);
+        }
+    }
+    return offen;
+}
+
+}  // namespace
+
+class TippTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { SchriftenEinrichten(); }
+
+    // Ein Rat zum Eintragen macht die Zeile aktuell; ein Rat zum Halten markiert die Würfel, bis
+    // zur nächsten Handlung, und die Infozeile behält ihn.
+    void tippZeigtZeileUndMarken()
+    {
+        Fenstertisch tisch;
+        NurTarvollOffen(tisch);
+        tisch.Werfen({6, 6, 6, 6, 6});
+        tisch.fenster.mnuTipp->trigger();
+        QCOMPARE(tisch.fenster.lblInfo->text(), QStringLiteral("Tipp: in „Tarvoll“ eintragen (30 Punkte)"));
+        QCOMPARE(tisch.fenster.mfgPunktanzeige->currentIndex().row(), 15);
+        for (const int index : {0, 1, 2, 3}) {
+            tisch.WuerfelKlicken(index);
+        }
+        tisch.Werfen({1, 1, 2, 2, 2});
+        tisch.fenster.mnuTipp->trigger();
+        const auto tipp = tisch.fenster.lblInfo->text();
+        for (const int index : {0, 1, 2, 3, 4}) {
+            QCOMPARE(Marke(tisch, index), std::pair(index < 4, index < 4));
+        }
+        tisch.WuerfelKlicken(4);
+        for (const int index : {0, 1, 2, 3, 4}) {
+            QCOMPARE(Marke(tisch, index), std::pair(false, false));
+        }
+        QCOMPARE(tisch.fenster.lblInfo->text(), tipp);
+    }
+
+    // Die Auswertung gibt es einmal, ohne Besitzer und nicht modal; sie folgt dem Spiel.
+    void auswertungFolgtDemSpiel()
+    {
+        Fenstertisch tisch;
+        NurTarvollOffen(tisch);
+        tisch.fenster.mnuAuswertung->trigger();
+        tisch.fenster.mnuAuswertung->trigger();
+        QCOMPARE(OffeneAuswertungen().size(), 1);
+        auto* fenster = OffeneAuswertungen().constFirst();
+        QCOMPARE(fenster->windowType(), Qt::Tool);
+        QCOMPARE(fenster->mfgAuswertung->rowCount(), 0);
+        tisch.Werfen({6, 6, 6, 6, 2});
+        tisch.Werfen({6, 6, 6, 6, 2});
+        QCOMPARE(fenster->mfgAuswertung->rowCount(), 1);
+        QCOMPARE(fenster->mfgAuswertung->item(0, 3)->text(), QStringLiteral("Alle Würfel würfeln"));
+        fenster->close();
+    }
+
+    // Ohne Tabelle neben dem Programm sagen beide Befehle, warum es keinen Rat gibt.
+    void ohneTabelleDerGrund()
+    {
+        QTemporaryDir leer;
+        Fenstertisch tisch({}, leer.path());
+        QTest::mouseClick(tisch.fenster.cmdNeu, Qt::LeftButton);
+        tisch.Werfen({1, 2, 3, 4, 5});
+        const auto grund = "Die Tabelle „" + leer.filePath("daten/bestspiel.tab") + "“ fehlt oder lässt sich nicht öffnen.";
+        tisch.fenster.mnuTipp->trigger();
+        QCOMPARE(tisch.fenster.lblInfo->text(), "Kein Tipp: " + grund);
+        tisch.fenster.mnuAuswertung->trigger();
+        QCOMPARE(OffeneAuswertungen().constFirst()->lblErgebnis->text(), "Keine Auswertung: " + grund);
+        OffeneAuswertungen().constFirst()->close();
+    }
+};
+
+QTEST_MAIN(TippTest)
+#include "TippTest.moc"

@@ -1,19 +1,15 @@
 #include "frmAuswertung.h"
 
 #include "Bildfeld.h"
-#include "Bilder.h"
-#include "Produkt.h"
 #include "Schriften.h"
 #include "Steuerelemente.h"
 #include "Twips.h"
+#include "Werkzeugfenster.h"
 #include "basTarvoll.h"
 
 #include <QHeaderView>
 #include <QLocale>
 #include <QPushButton>
-#include <QScreen>
-#include <QShowEvent>
-#include <QStyle>
 #include <QTableWidget>
 
 namespace {
@@ -52,21 +48,7 @@ QString Ergebnistext(const Auswertung& auswertung)
 
 frmAuswertung::frmAuswertung(basTarvoll& spiel, QWidget* eltern) : QWidget(eltern), spiel_(spiel)
 {
-    setObjectName(QStringLiteral("frmAuswertung"));
-    setWindowTitle(QString::fromUtf8(Spieltitel) + QStringLiteral(" - Auswertung"));
-    // Wie die Statistik: Werkzeugfenster ohne Eintrag in der Taskleiste, das das Programm am
-    // Laufen hält, solange es offen ist.
-    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
-    setAttribute(Qt::WA_QuitOnClose, true);
-    setFixedSize(Pixel(10800), Pixel(6900));
-    QPalette farben = palette();
-    farben.setColor(QPalette::Window, Qt::white);
-    setPalette(farben);
-    setAutoFillBackground(true);
-
-    Image1 = Anlegen<Bildfeld>(this, "Image1", Twips(3900, 120, 3000, 600));
-    Image1->setAccessibleName(QStringLiteral("Quorin Tarvoll"));
+    Image1 = WerkzeugfensterEinrichten(this, "frmAuswertung", "Auswertung", 10800, 6900);
     lblAuswertung = Beschriftung(this, "lblAuswertung", Twips(3773, 720, 3255, 375), QStringLiteral("Auswertung"));
     lblAuswertung->setFont(Standardschrift(13.5, true));
 
@@ -138,9 +120,6 @@ void frmAuswertung::Aktualisieren()
 
 void frmAuswertung::showEvent(QShowEvent* ereignis)
 {
-    if (!ereignis->spontaneous()) {
-        Image1->BildSetzen(FensterbildLaden(QStringLiteral("namenslogo.jpg"), devicePixelRatioF()));
-        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen()->availableGeometry()));
-    }
+    WerkzeugfensterZeigen(this, Image1, ereignis);
     QWidget::showEvent(ereignis);
 }

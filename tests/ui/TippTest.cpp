@@ -44,27 +44,29 @@ class TippTest : public QObject {
 
 private slots:
     // Ein Rat zum Eintragen macht die Zeile aktuell; ein Rat zum Halten markiert die Würfel, bis
-    // zur nächsten Handlung, und die Infozeile behält ihn.
+    // zur nächsten Handlung, und die Infozeile behält ihn, ganz lesbar.
     void tippZeigtZeileUndMarken()
     {
         Fenstertisch tisch;
+        auto* info = tisch.fenster.lblInfo;
         NurTarvollOffen(tisch);
         tisch.Werfen({6, 6, 6, 6, 6});
         tisch.fenster.mnuTipp->trigger();
-        QCOMPARE(tisch.fenster.lblInfo->text(), QStringLiteral("Tipp: in „Tarvoll“ eintragen (30 Punkte)"));
+        QCOMPARE(info->text(), QStringLiteral("Tipp: in „Tarvoll“ eintragen (30 Punkte)"));
         QCOMPARE(tisch.fenster.mfgPunktanzeige->currentIndex().row(), 15);
-        for (const int index : {0, 1, 2, 3}) {
+        for (const int index : {1, 2, 3, 4}) {
             tisch.WuerfelKlicken(index);
         }
-        tisch.Werfen({1, 1, 2, 2, 2});
+        tisch.Werfen({5, 5, 5, 5, 5});
         tisch.fenster.mnuTipp->trigger();
-        QCOMPARE(Marken(tisch), QStringLiteral("MA MA MA MA --"));
+        QCOMPARE(Marken(tisch), QStringLiteral("MA -- -- -- --"));
         tisch.WuerfelKlicken(4);
         QCOMPARE(Marken(tisch), QStringLiteral("-- -- -- -- --"));
-        QCOMPARE(tisch.fenster.lblInfo->text(), QStringLiteral("Tipp: Würfel 1, 2, 3 und 4 halten und würfeln"));
+        QCOMPARE(info->text(), QStringLiteral("Tipp: Würfel 2, 3, 4 und 5 freigeben, Würfel 1 halten und würfeln"));
+        QVERIFY(info->fontMetrics().horizontalAdvance(info->text()) <= info->contentsRect().width());
     }
 
-    // Die Auswertung gibt es einmal, als Werkzeugfenster, und sie folgt dem Spiel.
+    // Die Auswertung gibt es einmal, und sie folgt dem Spiel.
     void auswertungFolgtDemSpiel()
     {
         Fenstertisch tisch;
@@ -73,8 +75,6 @@ private slots:
         tisch.fenster.mnuAuswertung->trigger();
         QCOMPARE(OffeneAuswertungen().size(), 1);
         auto* fenster = OffeneAuswertungen().constFirst();
-        QCOMPARE(fenster->windowType(), Qt::Tool);
-        QCOMPARE(fenster->mfgAuswertung->rowCount(), 0);
         tisch.Werfen({6, 6, 6, 6, 2});
         tisch.Werfen({6, 6, 6, 6, 2});
         QCOMPARE(fenster->mfgAuswertung->rowCount(), 1);
@@ -89,7 +89,7 @@ private slots:
         Fenstertisch tisch({}, leer.path());
         QTest::mouseClick(tisch.fenster.cmdNeu, Qt::LeftButton);
         tisch.Werfen({1, 2, 3, 4, 5});
-        const auto grund = "Die Tabelle „" + leer.filePath("daten/bestspiel.tab") + "“ fehlt oder lässt sich nicht öffnen.";
+        const auto grund = "Die Tabelle „" + leer.path() + "/daten/bestspiel.tab“ fehlt oder lässt sich nicht öffnen.";
         tisch.fenster.mnuTipp->trigger();
         QCOMPARE(tisch.fenster.lblInfo->text(), "Kein Tipp: " + grund);
         tisch.fenster.mnuAuswertung->trigger();

@@ -14,6 +14,7 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QFontMetrics>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
@@ -289,6 +290,27 @@ void frmTarvoll::WuerfelbildZeigen(int index, const Wuerfelbild& bild)
     imgWuerfel[stelle]->RahmenSetzen(bild.rahmen);
 }
 
+// Die Infozeile setzt ihren Text in 18 pt. Ein längerer Satz (ein Tipp, ein Grund, ein langer
+// Name) wird kleiner gesetzt, bis er in die Zeile passt, und erst unter 10 pt auf zwei Zeilen
+// umbrochen. Sprachausgaben bekommen ohnehin den ganzen Text.
+void frmTarvoll::InfozeileZeigen(const QString& text)
+{
+    if (text == lblInfo->text()) {
+        return;
+    }
+    lblInfo->setText(text);
+    for (qreal punkte = 18; punkte >= 10; --punkte) {
+        const auto schrift = Standardschrift(punkte);
+        if (QFontMetrics(schrift).horizontalAdvance(text) <= lblInfo->contentsRect().width()) {
+            lblInfo->setFont(schrift);
+            lblInfo->setWordWrap(false);
+            return;
+        }
+    }
+    lblInfo->setFont(Standardschrift(10));
+    lblInfo->setWordWrap(true);
+}
+
 void frmTarvoll::Anzeigen()
 {
     const auto& anzeige = spiel_.frmTarvoll;
@@ -307,7 +329,7 @@ void frmTarvoll::Anzeigen()
         Image2->BildSetzen(Image1->Bild());
         gezeigtesPixelverhaeltnis_ = devicePixelRatioF();
     }
-    lblInfo->setText(QString::fromStdString(anzeige.lblInfo));
+    InfozeileZeigen(QString::fromStdString(anzeige.lblInfo));
     lblRunde->setText(QString::fromStdString(anzeige.lblRunde));
     lblWurf->setText(QString::fromStdString(anzeige.lblWurf));
     ZugangsnameSetzen(lblInfo, Ansage(QStringLiteral("Hinweis"), anzeige.lblInfo, QStringLiteral("keiner")));

@@ -102,6 +102,7 @@ private:
     void ZugangEinrichten();
     void Tabreihenfolge();
     void WuerfelbildZeigen(int index, const Wuerfelbild& bild);
+    void InfozeileZeigen(const QString& text);
     void UhrAnzeigen();
     void HilfeOeffnen(const QString& datei);
     void DateidialogEinrichten(const QString& titel);

@@ -37,11 +37,13 @@ QString Ergebnistext(const Auswertung& auswertung)
     if (!auswertung.grund.empty()) {
         return QStringLiteral("Keine Auswertung: ") + QString::fromStdString(auswertung.grund);
     }
-    return QStringLiteral("Erwartete Endsumme bei bestem Spiel vom ersten Wurf an: %1 Punkte\n")
-               .arg(Punktzahl(auswertung.bestesSpiel)) +
-           (auswertung.zeilen.empty()
-                ? QStringLiteral("In diesem Spiel ist noch nichts entschieden.")
-                : QStringLiteral("Durch Ihre Entscheidungen im Mittel verschenkt: %1 Punkte").arg(Punktzahl(auswertung.verschenkt)));
+    const auto bestesSpiel = QStringLiteral("Erwartete Endsumme bei bestem Spiel vom ersten Wurf an: %1 Punkte")
+                                 .arg(Punktzahl(auswertung.bestesSpiel));
+    if (auswertung.zeilen.empty()) {
+        return bestesSpiel + QStringLiteral("\nIn diesem Spiel ist noch nichts entschieden.");
+    }
+    return bestesSpiel + QStringLiteral("\nDurch Ihre Entscheidungen im Mittel verschenkt: %1 Punkte")
+                             .arg(Punktzahl(auswertung.verschenkt));
 }
 
 }  // namespace
@@ -105,7 +107,8 @@ void frmAuswertung::Aktualisieren()
             }
             auto* zelle = new QTableWidgetItem(zeilen[z][s]);
             const bool wahl = s == SpalteIhreWahl || s == SpalteBesteWahl;
-            zelle->setTextAlignment(Qt::AlignVCenter | (wahl ? Qt::AlignLeft : s == SpalteVerlust ? Qt::AlignRight : Qt::AlignHCenter));
+            const auto waagerecht = wahl ? Qt::AlignLeft : s == SpalteVerlust ? Qt::AlignRight : Qt::AlignHCenter;
+            zelle->setTextAlignment(Qt::AlignVCenter | waagerecht);
             if (wahl) {
                 zelle->setToolTip(zeilen[z][s]);
             }

@@ -19,7 +19,6 @@ public:
     // Die Marke des Tipps: Winkel an den Ecken in der Markierungsfarbe, wie die geratene Zeile im
     // Spielzettel; anders als der Rahmen heißt sie nicht "gehalten".
     void MarkeSetzen(bool an);
-    bool Marke() const { return marke_; }
     void AnklickbarSetzen(bool an) { anklickbar_ = an; }
     bool Anklickbar() const { return anklickbar_; }
 

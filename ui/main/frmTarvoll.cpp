@@ -14,9 +14,9 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QFontMetrics>
 #include <QDir>
 #include <QFile>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>

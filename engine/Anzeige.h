@@ -29,7 +29,8 @@ struct Anzeige {
     std::string stbAnzeigeText;  // drittes Feld der Statusleiste
     Raster mfgPunktanzeige{18, 2};
     // Die Würfel, die der letzte Tipp zu halten rät (Index wie imgWuerfel); anders als der Rahmen
-    // kein Halten. Würfeln, Eintragen, ein neues Spiel und Laden nehmen die Marken zurück.
+    // kein Halten. Die nächste Handlung nimmt die Marken zurück: Würfeln, ein Klick auf einen
+    // Würfel oder den Spielzettel, "Neues Spiel", Laden, eine Vorgabe, "OK" im Spielerdialog.
     std::array<bool, 5> tippHalten{};
 
     // Nur im Debug-Modus sichtbar.

@@ -2,6 +2,7 @@
 
 void basTarvoll::frmTarvoll_cmdNeu_Click()
 {
+    TippZuruecknehmen();  // auch wenn das laufende Spiel bleibt: der Klick war die nächste Handlung
     NeuesSpiel();
     AnzeigeMelden();
 }
@@ -24,7 +25,6 @@ void basTarvoll::NeuesSpiel()
         return;
     }
     HaltenAufheben();
-    TippZuruecknehmen();
     zuege.clear();
     auto& blatt = frmTarvoll.mfgPunktanzeige;
     for (std::int16_t zeile = 1; zeile <= 16; ++zeile) {

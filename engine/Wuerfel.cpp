@@ -78,8 +78,9 @@ void basTarvoll::frmTarvoll_imgWuerfel_Click(std::int16_t index)
 {
     assert(index >= 0 && index <= 4);
     if (!blnGewuerfelt || intWurf == 0) {
-        return;
+        return;  // vor dem ersten Wurf gibt es auch keine Marken
     }
+    TippZuruecknehmen();
     const int pos = index + 1;
     const auto stelle = static_cast<std::size_t>(index);
     const auto& text = frmTarvoll.txtWuerfel[stelle];

@@ -30,7 +30,7 @@ cmake --build build-fuzz -j"$(nproc)"
 export UBSAN_OPTIONS=print_stacktrace=1
 fund=0
 zeilen=()
-for ziel in zahl kopfzeile format spielstand; do
+for ziel in zahl kopfzeile format spielstand tabelle; do
     korpus=tests/fuzz/korpus/$ziel
     arbeit=build-fuzz/korpus/$ziel
     protokoll=build-fuzz/fuzz_$ziel.log
@@ -42,8 +42,16 @@ for ziel in zahl kopfzeile format spielstand; do
     echo "Fuzzen: $ziel ..."
     anfang=$(date +%s%N)
     status=0
-    "build-fuzz/fuzz_$ziel" "${grenze[@]}" "${woerter[@]}" -timeout=10 -print_final_stats=1 \
-        -artifact_prefix="$korpus/" "$arbeit" "$korpus" >"$protokoll" 2>&1 || status=$?
+    # Die echte Bestspieltabelle (2 MiB) liegt nicht im Korpus: eine Mutation träfe ihre Prüfsumme
+    # nie, und jede Ausführung kostete Millisekunden. Ist sie im normalen Bau gerechnet, prüft das
+    # Ziel sie vorab einmal für sich.
+    if [ "$ziel" = tabelle ] && [ -f build/daten/bestspiel.tab ]; then
+        "build-fuzz/fuzz_$ziel" build/daten/bestspiel.tab >"$protokoll" 2>&1 || status=$?
+    fi
+    if [ "$status" -eq 0 ]; then
+        "build-fuzz/fuzz_$ziel" "${grenze[@]}" "${woerter[@]}" -timeout=10 -print_final_stats=1 \
+            -artifact_prefix="$korpus/" "$arbeit" "$korpus" >"$protokoll" 2>&1 || status=$?
+    fi
     sekunden=$(awk -v a="$anfang" -v e="$(date +%s%N)" 'BEGIN { printf "%.1f", (e - a) / 1e9 }')
     eingaben=$(sed -n 's/^stat::number_of_executed_units: *//p' "$protokoll" | tail -n 1)
     lecks=0

@@ -1,10 +1,13 @@
 #include "Attrappen.h"
 
+#include "Debug.h"
+#include "Spieler.h"
 #include "Tabellendatei.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 
 namespace {
 
@@ -59,8 +62,6 @@ TEST_P(TippTest, RaetFuerDieWuerfelWieSieLiegen)
     vorher.lblInfo = GetParam().tipp;
     vorher.aktuelleZeile = GetParam().zeile != 0 ? GetParam().zeile : vorher.aktuelleZeile;
     EXPECT_EQ(tisch.spiel.SpielstandGeben(), vorher);
-    tisch.spiel.frmTarvoll_cmdWuerfeln_Click();
-    EXPECT_EQ(tisch.spiel.frmTarvoll.tippHalten, (std::array<bool, 5>{}));
 }
 
 // Die Würfel liegen nach jedem Wurf aufsteigend; gehaltene behalten ihre Position.
@@ -85,6 +86,35 @@ INSTANTIATE_TEST_SUITE_P(LetzteRunde, TippTest, testing::Values(
     Tippfall{Tarvoll, {{6, 6, 6, 6, 6}, {5, 5, 5, 5, 5}}, {1, 2, 3, 4},
              "Tipp: Würfel 2, 3, 4 und 5 freigeben, Würfel 1 halten und würfeln", {true, false, false, false, false}, 0}
 ));
+
+// Die Marken gelten bis zur nächsten Handlung, welche es auch ist.
+TEST(TippMarken, GehenMitDerNaechstenHandlung)
+{
+    const std::vector<std::function<void(Spieltisch&)>> handlungen{
+        [](Spieltisch& t) { t.spiel.frmTarvoll_imgWuerfel_Click(4); },
+        [](Spieltisch& t) { t.spiel.frmTarvoll_cmdWuerfeln_Click(); },
+        [](Spieltisch& t) { t.Klicken(0, 0); },  // eine Kopfzelle: eingetragen wird nichts
+        [](Spieltisch& t) {
+            t.meldungen.antworten = {Antwort::Nein};  // das Spiel läuft weiter
+            t.spiel.frmTarvoll_cmdNeu_Click();
+        },
+        [](Spieltisch& t) { EXPECT_TRUE(t.spiel.SpielstandUebernehmen(Spieltisch().spiel.SpielstandGeben())); },
+        [](Spieltisch& t) { WuerfelVorgeben(t.spiel, "66666"); },
+        [](Spieltisch& t) { SpielerUebernehmen(t.spiel, {"Anna", "", ""}, 1); },
+    };
+    for (std::size_t i = 0; i < handlungen.size(); ++i) {
+        SCOPED_TRACE(i);
+        Spieltisch tisch;
+        LetzteRunde(tisch, Tarvoll);
+        tisch.Werfen({6, 6, 6, 6, 6});
+        Halten(tisch, {0, 1, 2, 3});
+        tisch.Werfen({1, 1, 2, 2, 2});
+        tisch.spiel.Tipp();
+        ASSERT_EQ(tisch.spiel.frmTarvoll.tippHalten, (std::array<bool, 5>{true, true, true, true, false}));
+        handlungen[i](tisch);
+        EXPECT_EQ(tisch.spiel.frmTarvoll.tippHalten, (std::array<bool, 5>{}));
+    }
+}
 
 TEST(TippOhneRat, SagtWarum)
 {

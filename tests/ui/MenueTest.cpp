@@ -56,7 +56,7 @@ private slots:
         }
         QCOMPARE(leiste, (QStringList{"&Datei", "Spie&l", "?"}));
         QCOMPARE(Eintraege(f.mnuDatei), (QStringList{"Ö&ffnen", "&Speichern", "-", "&Info", "&Debug", "&Beenden"}));
-        QCOMPARE(Eintraege(f.mnuSpiel), (QStringList{"Spi&eler", "&Statistik"}));
+        QCOMPARE(Eintraege(f.mnuSpiel), (QStringList{"Spi&eler", "&Statistik", "-", "&Tipp", "&Auswertung"}));
         QCOMPARE(Eintraege(f.mnuHilfe), (QStringList{"Spielregeln", "Liesmich"}));
         QVERIFY(!f.mnuDebug->isVisible());
         for (auto* menue : {f.mnuDatei, f.mnuSpiel, f.mnuHilfe}) {

@@ -67,6 +67,14 @@ void Bildfeld::RahmenSetzen(bool an)
     }
 }
 
+void Bildfeld::MarkeSetzen(bool an)
+{
+    if (marke_ != an) {
+        marke_ = an;
+        update();
+    }
+}
+
 void Bildfeld::paintEvent(QPaintEvent*)
 {
     QPainter maler(this);
@@ -74,6 +82,28 @@ void Bildfeld::paintEvent(QPaintEvent*)
     if (rahmen_) {
         maler.setPen(QPen(Qt::black, 0));
         maler.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+    if (marke_) {
+        MarkeMalen(maler);
+    }
+}
+
+// Vier Winkel an den Ecken, innerhalb eines Rahmens, wie ein Sucher, der den Würfel fasst. Sie
+// bestehen aus ganzen Pixeln: so bleiben sie bei jeder ganzzahligen Skalierung scharf.
+void Bildfeld::MarkeMalen(QPainter& maler) const
+{
+    constexpr int Innen = 1, Staerke = 2, Arm = 9;
+    const QRect feld = rect().adjusted(Innen, Innen, -Innen, -Innen);
+    const QColor farbe = palette().color(QPalette::Highlight);
+    for (const bool rechts : {false, true}) {
+        for (const bool unten : {false, true}) {
+            const int x = rechts ? feld.right() + 1 - Staerke : feld.left();
+            const int y = unten ? feld.bottom() + 1 - Staerke : feld.top();
+            const int armX = rechts ? feld.right() + 1 - Arm : feld.left();
+            const int armY = unten ? feld.bottom() + 1 - Arm : feld.top();
+            maler.fillRect(QRect(armX, y, Arm, Staerke), farbe);
+            maler.fillRect(QRect(x, armY, Staerke, Arm), farbe);
+        }
     }
 }
 

@@ -5,6 +5,7 @@
 #include "Schnittstellen.h"
 #include "Spielstanddatei.h"
 #include "basTarvoll.h"
+#include "frmAuswertung.h"
 #include "frmDebug.h"
 #include "frmSpieler.h"
 #include "frmStatistik.h"
@@ -58,6 +59,14 @@ void EinmalZeigen(QPointer<Fenster>& fenster, Anlegen anlegen)
 void frmTarvoll::frmTarvoll_mnuStatistik_Click()
 {
     EinmalZeigen(statistik_, [this] { return new frmStatistik(spiel_); });
+}
+
+// Der Rat steht in der Infozeile, die Würfel zum Halten tragen ihre Marke; das zeigt Anzeigen().
+void frmTarvoll::frmTarvoll_mnuTipp_Click() { spiel_.Tipp(); }
+
+void frmTarvoll::frmTarvoll_mnuAuswertung_Click()
+{
+    EinmalZeigen(auswertung_, [this] { return new frmAuswertung(spiel_); });
 }
 
 void frmTarvoll::frmTarvoll_mnuDebug_Click()

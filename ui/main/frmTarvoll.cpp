@@ -6,12 +6,17 @@
 #include "Schriften.h"
 #include "Statusfeld.h"
 #include "Steuerelemente.h"
+#include "Tabellendatei.h"
 #include "Twips.h"
 #include "Wuerfeltextpruefer.h"
 #include "basTarvoll.h"
+#include "frmAuswertung.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
@@ -37,8 +42,8 @@ void ZugangsnameSetzen(QWidget* element, const QString& name)
 }
 
 // Was ein Würfelbild zeigt, in Worten: die Augen aus dem Bildnamen ("4.JPG", gehalten mit
-// Rahmen "14.JPG"), "leer" für den leeren Würfel "0.JPG".
-QString Wuerfelansage(std::size_t index, const Wuerfelbild& bild)
+// Rahmen "14.JPG"), "leer" für den leeren Würfel "0.JPG", und ob der Tipp rät, ihn zu halten.
+QString Wuerfelansage(std::size_t index, const Wuerfelbild& bild, bool tipp)
 {
     auto augen = QString::fromStdString(bild.datei);
     if (augen.endsWith(QLatin1String(".JPG"), Qt::CaseInsensitive)) {
@@ -50,9 +55,10 @@ QString Wuerfelansage(std::size_t index, const Wuerfelbild& bild)
     if (augen.isEmpty() || augen == QLatin1String("0")) {
         augen = QStringLiteral("leer");
     }
-    return QStringLiteral("Würfel %1: %2%3")
+    return QStringLiteral("Würfel %1: %2%3%4")
         .arg(index + 1)
-        .arg(augen, bild.rahmen ? QStringLiteral(", gehalten") : QString());
+        .arg(augen, bild.rahmen ? QStringLiteral(", gehalten") : QString(),
+             tipp ? QStringLiteral(", Tipp: halten") : QString());
 }
 
 QString Ansage(const QString& name, const std::string& wert, const QString& ohneWert)
@@ -79,6 +85,9 @@ frmTarvoll::frmTarvoll(basTarvoll& spiel, const Umgebung& umgebung, QWidget* elt
 
     // Laden des Fensters: das Spiel richtet sich ein, bevor das Fenster erscheint.
     spiel_.AnzeigeGeaendert = [this] { Anzeigen(); };
+    spiel_.TabellendateiSetzen(QFile::encodeName(QDir(umgebung_.programmordner).filePath(
+                                                     QString::fromUtf8(Tabellendateiname)))
+                                   .toStdString());
     spiel_.SpielInitialisieren();
 
     adjustSize();
@@ -156,6 +165,10 @@ void frmTarvoll::MenuesAnlegen()
     mnuSpiel->setObjectName(QStringLiteral("mnuSpiel"));
     mnuSpieler = befehl(mnuSpiel, "mnuSpieler", QStringLiteral("Spi&eler"));
     mnuStatistik = befehl(mnuSpiel, "mnuStatistik", QStringLiteral("&Statistik"));
+    mnuDummy2 = mnuSpiel->addSeparator();
+    mnuDummy2->setObjectName(QStringLiteral("mnuDummy2"));
+    mnuTipp = befehl(mnuSpiel, "mnuTipp", QStringLiteral("&Tipp"));
+    mnuAuswertung = befehl(mnuSpiel, "mnuAuswertung", QStringLiteral("&Auswertung"));
 
     mnuHilfe = menuBar()->addMenu(QStringLiteral("?"));
     mnuHilfe->setObjectName(QStringLiteral("mnuHilfe"));
@@ -212,6 +225,8 @@ void frmTarvoll::EreignisseVerbinden()
     connect(mnuDebug, &QAction::triggered, this, &frmTarvoll::frmTarvoll_mnuDebug_Click);
     connect(mnuSpieler, &QAction::triggered, this, &frmTarvoll::frmTarvoll_mnuSpieler_Click);
     connect(mnuStatistik, &QAction::triggered, this, &frmTarvoll::frmTarvoll_mnuStatistik_Click);
+    connect(mnuTipp, &QAction::triggered, this, &frmTarvoll::frmTarvoll_mnuTipp_Click);
+    connect(mnuAuswertung, &QAction::triggered, this, &frmTarvoll::frmTarvoll_mnuAuswertung_Click);
     connect(mnuSpielregeln, &QAction::triggered, this, &frmTarvoll::frmTarvoll_mnuSpielregeln_Click);
     connect(mnuLiesmich, &QAction::triggered, this, &frmTarvoll::frmTarvoll_mnuLiesmich_Click);
     for (std::size_t i = 0; i < 5; ++i) {
@@ -275,6 +290,27 @@ void frmTarvoll::WuerfelbildZeigen(int index, const Wuerfelbild& bild)
     imgWuerfel[stelle]->RahmenSetzen(bild.rahmen);
 }
 
+// Die Infozeile setzt ihren Text in 18 pt. Ein längerer Satz (ein Tipp, ein Grund, ein langer
+// Name) wird kleiner gesetzt, bis er in die Zeile passt, und erst unter 10 pt auf zwei Zeilen
+// umbrochen. Sprachausgaben bekommen ohnehin den ganzen Text.
+void frmTarvoll::InfozeileZeigen(const QString& text)
+{
+    if (text == lblInfo->text()) {
+        return;
+    }
+    lblInfo->setText(text);
+    for (qreal punkte = 18; punkte >= 10; --punkte) {
+        const auto schrift = Standardschrift(punkte);
+        if (QFontMetrics(schrift).horizontalAdvance(text) <= lblInfo->contentsRect().width()) {
+            lblInfo->setFont(schrift);
+            lblInfo->setWordWrap(false);
+            return;
+        }
+    }
+    lblInfo->setFont(Standardschrift(10));
+    lblInfo->setWordWrap(true);
+}
+
 void frmTarvoll::Anzeigen()
 {
     const auto& anzeige = spiel_.frmTarvoll;
@@ -285,14 +321,15 @@ void frmTarvoll::Anzeigen()
         }
         txtWuerfel[i]->setVisible(anzeige.txtWuerfelSichtbar);
         WuerfelbildZeigen(static_cast<int>(i), anzeige.imgWuerfel[i]);
-        ZugangsnameSetzen(imgWuerfel[i], Wuerfelansage(i, anzeige.imgWuerfel[i]));
+        imgWuerfel[i]->MarkeSetzen(anzeige.tippHalten[i]);
+        ZugangsnameSetzen(imgWuerfel[i], Wuerfelansage(i, anzeige.imgWuerfel[i], anzeige.tippHalten[i]));
     }
     if (devicePixelRatioF() != gezeigtesPixelverhaeltnis_) {
         Image1->BildSetzen(FensterbildLaden(QStringLiteral("banner.jpg"), devicePixelRatioF()));
         Image2->BildSetzen(Image1->Bild());
         gezeigtesPixelverhaeltnis_ = devicePixelRatioF();
     }
-    lblInfo->setText(QString::fromStdString(anzeige.lblInfo));
+    InfozeileZeigen(QString::fromStdString(anzeige.lblInfo));
     lblRunde->setText(QString::fromStdString(anzeige.lblRunde));
     lblWurf->setText(QString::fromStdString(anzeige.lblWurf));
     ZugangsnameSetzen(lblInfo, Ansage(QStringLiteral("Hinweis"), anzeige.lblInfo, QStringLiteral("keiner")));
@@ -302,4 +339,7 @@ void frmTarvoll::Anzeigen()
     stbAnzeige[2]->TextSetzen(QString::fromStdString(anzeige.stbAnzeigeText));
     mnuDebug->setVisible(anzeige.mnuDebugSichtbar);
     mfgPunktanzeige->Aktualisieren();
+    if (auswertung_) {
+        auswertung_->Aktualisieren();
+    }
 }

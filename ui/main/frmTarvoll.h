@@ -12,6 +12,7 @@
 
 class basTarvoll;
 class Bildfeld;
+class frmAuswertung;
 class frmDebug;
 class frmStatistik;
 class QAction;
@@ -60,6 +61,9 @@ public:
     QMenu* mnuSpiel = nullptr;
     QAction* mnuSpieler = nullptr;
     QAction* mnuStatistik = nullptr;
+    QAction* mnuDummy2 = nullptr;
+    QAction* mnuTipp = nullptr;
+    QAction* mnuAuswertung = nullptr;
     QMenu* mnuHilfe = nullptr;
     QAction* mnuSpielregeln = nullptr;
     QAction* mnuLiesmich = nullptr;
@@ -85,6 +89,8 @@ public slots:
     void frmTarvoll_mnuDebug_Click();
     void frmTarvoll_mnuSpieler_Click();
     void frmTarvoll_mnuStatistik_Click();
+    void frmTarvoll_mnuTipp_Click();
+    void frmTarvoll_mnuAuswertung_Click();
     void frmTarvoll_mnuSpielregeln_Click();
     void frmTarvoll_mnuLiesmich_Click();
 
@@ -96,15 +102,18 @@ private:
     void ZugangEinrichten();
     void Tabreihenfolge();
     void WuerfelbildZeigen(int index, const Wuerfelbild& bild);
+    void InfozeileZeigen(const QString& text);
     void UhrAnzeigen();
     void HilfeOeffnen(const QString& datei);
     void DateidialogEinrichten(const QString& titel);
 
     basTarvoll& spiel_;
     Umgebung umgebung_;
-    // Statistik und Debug-Fenster gibt es höchstens einmal; ein zweiter Befehl holt sie nach vorn.
+    // Statistik, Debug- und Auswertungsfenster gibt es höchstens einmal; ein zweiter Befehl holt
+    // sie nach vorn.
     QPointer<frmStatistik> statistik_;
     QPointer<frmDebug> debug_;
+    QPointer<frmAuswertung> auswertung_;
     Wuerfelbilder wuerfelbilder_;
     std::array<QString, 5> gezeigteBilder_;
     qreal gezeigtesPixelverhaeltnis_ = 0;

@@ -1,11 +1,14 @@
 // Zeichnet jedes Fenster des Spiels in eine PNG-Datei, ohne Bildschirm:
 //   bildschirmfotos <zielordner> [<skalierung>]
-// Das Hauptfenster wird mitten in einem Spiel gezeigt, mit gehaltenen Würfeln.
+// Das Hauptfenster wird mitten in einem Spiel gezeigt, mit gehaltenen Würfeln, dann noch einmal
+// mit dem Tipp dazu; die Auswertung zeigt die Züge dieses Spiels.
 
 #include "Dateiauswahl.h"
 #include "Programm.h"
 #include "QtMeldungen.h"
 #include "Schriften.h"
+#include "basTarvoll.h"
+#include "frmAuswertung.h"
 #include "frmDebug.h"
 #include "frmSpieler.h"
 #include "frmStatistik.h"
@@ -48,23 +51,41 @@ bool Speichern(QWidget& fenster, const QDir& ziel, const QString& name)
     return gut;
 }
 
+void Halten(basTarvoll& spiel, std::initializer_list<std::int16_t> indizes)
+{
+    for (const auto index : indizes) {
+        spiel.frmTarvoll_imgWuerfel_Click(index);
+    }
+}
+
+// Vier Runden, zwei davon mit gehaltenen Würfeln und zweitem Wurf, dann der erste Wurf der
+// fünften Runde mit drei gehaltenen Vieren: so hat die Auswertung Züge jeder Art.
 void Spielen(frmTarvoll& fenster, Vorgaben& vorgaben)
 {
     auto& spiel = fenster.spiel();
-    fenster.cmdNeu->click();
-    const std::array<std::pair<std::array<int, 5>, int>, 4> runden{{
-        {{3, 3, 3, 5, 5}, 12}, {{1, 2, 3, 4, 6}, 1}, {{6, 6, 6, 2, 4}, 6}, {{2, 3, 4, 5, 1}, 14}}};
-    for (const auto& [augen, zeile] : runden) {
+    const auto werfen = [&](std::initializer_list<int> augen) {
         vorgaben.augen.assign(augen.begin(), augen.end());
         fenster.cmdWuerfeln->click();
+    };
+    const auto eintragen = [&](int zeile) {
         spiel.frmTarvoll.mfgPunktanzeige.AktuelleZelleSetzen(zeile, 1);
         spiel.frmTarvoll_mfgPunktanzeige_Click();
-    }
-    vorgaben.augen = {4, 4, 2, 6, 4};
-    fenster.cmdWuerfeln->click();
-    spiel.frmTarvoll_imgWuerfel_Click(1);
-    spiel.frmTarvoll_imgWuerfel_Click(2);
-    spiel.frmTarvoll_imgWuerfel_Click(3);
+    };
+    fenster.cmdNeu->click();
+    werfen({3, 3, 1, 5, 2});
+    Halten(spiel, {2, 3, 4});
+    werfen({3, 5, 6, 6, 6});
+    eintragen(12);
+    werfen({1, 2, 3, 4, 6});
+    eintragen(1);
+    werfen({6, 6, 6, 2, 4});
+    Halten(spiel, {2, 3, 4});
+    werfen({1, 1, 1, 1, 1});
+    eintragen(6);
+    werfen({2, 3, 4, 5, 1});
+    eintragen(14);
+    werfen({4, 4, 2, 6, 4});
+    Halten(spiel, {1, 2, 3});
 }
 
 }  // namespace
@@ -92,6 +113,12 @@ int main(int argc, char** argv)
     auto& haupt = *programm.hauptfenster();
     Spielen(haupt, vorgaben);
     gut &= Speichern(haupt, ziel, QStringLiteral("hauptfenster"));
+    Halten(haupt.spiel(), {1, 2, 3});  // wieder frei: der Tipp markiert, was zu halten ist
+    haupt.mnuTipp->trigger();
+    gut &= Speichern(haupt, ziel, QStringLiteral("tipp"));
+
+    frmAuswertung auswertung(programm.spiel());
+    gut &= Speichern(auswertung, ziel, QStringLiteral("auswertung"));
 
     auto& spiel = programm.spiel();
     spiel.strSpielername[1] = "Anna";

@@ -219,6 +219,7 @@ private slots:
         QCOMPARE(hinweis.toPlainText(), gekuerzt ? name : QString());
         QApplication::processEvents();
         QCOMPARE(f.size(), groesse);
+        QCOMPARE(f.stbAnzeige[2]->width(), f.stbAnzeige[0]->width());
     }
 
     // Die Würfel kommen doppelt groß aus der "@2x"-Fassung. Ein Bild wird neu gelesen, wenn seine

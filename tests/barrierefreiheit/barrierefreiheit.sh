@@ -23,39 +23,19 @@ fi
 export TARVOLL_PROGRAMM=$programm TARVOLL_SPIELER=$hier/spielen.py TARVOLL_BUSLAUNCHER=$buslauncher
 
 # Innerhalb der Sitzung: Barrierefreiheitsbus, dann das Programm, dann der Spieler. Jedes Warten
-# hat eine Frist; das Programm muss sich nach "Beenden" selbst und ohne Fehler beenden.
+# hat eine Frist; nach „Beenden“ muss das Programm von selbst und ohne Fehler enden.
 sitzung='
 "$TARVOLL_BUSLAUNCHER" --launch-immediately >/dev/null 2>&1 &
-bus=$!
+trap "kill $! 2>/dev/null" EXIT
 for _ in $(seq 50); do
     dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
         org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q true && break
     sleep 0.1
 done
-
-QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$TARVOLL_PROGRAMM" debug &
+QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 timeout 70 "$TARVOLL_PROGRAMM" debug &
 spiel=$!
-timeout -k 5 60 /usr/bin/python3 "$TARVOLL_SPIELER"
-ergebnis=$?
-
-for _ in $(seq 50); do
-    kill -0 "$spiel" 2>/dev/null || break
-    sleep 0.1
-done
-if kill -0 "$spiel" 2>/dev/null; then
-    echo "Das Programm läuft nach „Beenden“ noch; es wird beendet."
-    kill "$spiel"
-    ergebnis=1
-else
-    wait "$spiel"
-    code=$?
-    if [ "$code" -ne 0 ]; then
-        echo "Das Programm endete mit $code."
-        ergebnis=1
-    fi
-fi
-kill "$bus" 2>/dev/null
-exit "$ergebnis"
+timeout -k 5 60 /usr/bin/python3 "$TARVOLL_SPIELER" || { kill "$spiel"; exit 1; }
+wait "$spiel" || { echo "Das Programm endete nach „Beenden“ mit $? statt mit 0."; exit 1; }
 '
 
 timeout -k 5 90 dbus-run-session -- xvfb-run -a -s "-screen 0 1280x1024x24" bash -c "$sitzung"

@@ -66,7 +66,7 @@ private slots:
     }
 
     // Jede Datei lässt sich in ihrem Format lesen und hat ihre Größe; das Programmsymbol hat eine
-    // Palette und ist an der Ecke durchsichtig.
+    // Palette und ist an der Ecke durchsichtig, die Symbole für den Desktop zeigen ihr Motiv.
     void dateien()
     {
         QFETCH(QString, datei);
@@ -79,6 +79,9 @@ private slots:
         if (datei.contains(QLatin1String("programmsymbol"))) {
             QCOMPARE(bild.format(), QImage::Format_Indexed8);
             QCOMPARE(qAlpha(bild.pixel(0, bild.height() - 1)), 0);
+        }
+        if (datei.startsWith(QLatin1String("symbole/"))) {  // Würfel auf durchsichtigem Grund
+            QVERIFY(bild.pixel(0, 0) != bild.pixel(bild.width() / 2, bild.height() / 2));
         }
     }
 

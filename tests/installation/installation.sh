@@ -1,26 +1,19 @@
 #!/usr/bin/env bash
 # Installiert den Build in ein frisches Präfix und baut daraus das Debian-Paket wie in der
-# Anleitung. Prüft, was in beiden liegt, startet das Spiel aus beiden über bin/quorintarvoll und
-# lässt InstallationTest die Fenster mit dem installierten Ordner zeigen.
-# Aufruf: installation.sh <cmake> <cpack> <build-ordner> <quellordner> <InstallationTest>
+# Anleitung. Prüft, was in beiden liegt: Programm, Verweis, Bilder, Hilfe und Symbole wie gebaut,
+# Menüeintrag, Abhängigkeiten und die Beschreibung für Softwarezentren; dann startet es das Spiel
+# aus beiden über bin/quorintarvoll.
+# Aufruf: installation.sh <cmake> <cpack> <build-ordner> <quellordner>
 set -euo pipefail
 
-cmake_befehl=$1
-cpack_befehl=$2
-build=$3
-quelle=$4
-fenstertest=$5
+cmake_befehl=$1 cpack_befehl=$2 build=$3 quelle=$4
 
 arbeit=$(mktemp -d "${TMPDIR:-/tmp}/tarvoll-installation.XXXXXX")
-praefix=$arbeit/praefix
-paketinhalt=$arbeit/paketinhalt
+praefix=$arbeit/praefix paketinhalt=$arbeit/paketinhalt
 spiel_pids=()
 aufraeumen() {
     for pid in "${spiel_pids[@]}"; do
-        if kill -0 "$pid" 2>/dev/null; then
-            kill "$pid" 2>/dev/null || true
-            wait "$pid" 2>/dev/null || true
-        fi
+        kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null || true
     done
     rm -rf "$arbeit"
 }
@@ -34,13 +27,7 @@ fehlt() {
 
 # Führt einen Schritt aus und zeigt seine Ausgabe nur, wenn er scheitert.
 schritt() {
-    local was=$1
-    shift
-    if ! "$@" >"$arbeit/schritt.log" 2>&1; then
-        cat "$arbeit/schritt.log" >&2
-        echo "FEHLER: $was gescheitert" >&2
-        exit 1
-    fi
+    "${@:2}" >"$arbeit/schritt.log" 2>&1 || { cat "$arbeit/schritt.log" >&2; echo "FEHLER: $1 gescheitert" >&2; exit 1; }
 }
 
 schritt "cmake --install" "$cmake_befehl" --install "$build" --prefix "$praefix"
@@ -118,7 +105,7 @@ dateien_pruefen() {
         fehlt "$verweis ist kein Verweis"
     fi
 
-    # Dreizehn Würfelbilder, jedes einfach und doppelt groß, und die Hilfe, wie gebaut.
+    # Dreizehn Würfelbilder, jedes einfach und doppelt groß, die Hilfe und die Symbole, wie gebaut.
     for nummer in 0 1 2 3 4 5 6 11 12 13 14 15 16; do
         for datei in "$nummer.JPG" "$nummer@2x.JPG"; do
             cmp -s "$build/bilder/$datei" "$ordner/bilder/$datei" || fehlt "Bild fehlt oder weicht ab: $ordner/bilder/$datei"
@@ -128,7 +115,11 @@ dateien_pruefen() {
         cmp -s "$datei" "$ordner/hilfe/$(basename "$datei")" || fehlt "Hilfedatei fehlt oder weicht ab: $ordner/hilfe/$(basename "$datei")"
     done
 
-    # Menüeintrag; Größe und Inhalt der Symbole prüft InstallationTest.
+    for kante in 32 48 64 128 256; do
+        cmp -s "$build/symbole/quorintarvoll-$kante.png" "$wurzel/share/icons/hicolor/${kante}x$kante/apps/quorintarvoll.png" ||
+            fehlt "Symbol für $kante Pixel fehlt oder weicht ab"
+    done
+
     local eintrag=$wurzel/share/applications/quorintarvoll.desktop
     if [ -f "$eintrag" ]; then
         desktop-file-validate "$eintrag" || fehlt "Menüeintrag ungültig: $eintrag"
@@ -167,11 +158,8 @@ for i in "${!wurzeln[@]}"; do
 done
 spiel_pids=()
 
-# --- Fenster mit dem installierten Programmordner ---
-TARVOLL_PRAEFIX=$praefix QT_QPA_PLATFORM=offscreen "$fenstertest" || fehlt "InstallationTest schlug fehl"
-
 if [ "$fehler" -ne 0 ]; then
     echo "Installation oder Paket unvollständig" >&2
     exit 1
 fi
-echo "Installation und Paket $paketname vollständig: Dateien, Abhängigkeiten, Beschreibung, Start und Fenster geprüft"
+echo "Installation und Paket $paketname vollständig: Dateien, Abhängigkeiten, Beschreibung und Start geprüft"

@@ -7,56 +7,38 @@
 #include "Statusfeld.h"
 #include "frmTarvoll.h"
 
+#include <QAccessible>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
-#include <QStatusBar>
-#include <QUrl>
 #include <QtTest>
 
 #include <deque>
-#include <optional>
-#include <vector>
 
-// Nimmt die Adressen entgegen, die das Fenster dem Dokumentöffner gibt, statt einen Browser zu starten.
-class Dokumentoeffner : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> geoeffnet;
-public slots:
-    void oeffnen(const QUrl& adresse) { geoeffnet.append(adresse); }
-};
+inline QAccessibleInterface* Zugang(QObject* objekt) { return QAccessible::queryAccessibleInterface(objekt); }
 
-// Dateidialoge nach Drehbuch: jede Antwort ist ein gewählter Name oder Abbrechen (nullopt).
+// Dateidialoge nach Drehbuch: jede Antwort ist ein gewählter Name; ohne Antwort bricht der Dialog ab.
 class SkriptDateiauswahl : public Dateiauswahl {
 public:
-    struct Aufruf {
-        bool speichern;
-        Dateidialog einstellungen;  // wie der Dialog sie beim Zeigen hatte
-    };
-    std::deque<std::optional<QString>> antworten;
-    std::vector<Aufruf> aufrufe;
+    std::deque<QString> antworten;
 
-    bool ShowOpen(Dateidialog& dialog, QWidget*) override { return Antworten(dialog, false); }
-    bool ShowSave(Dateidialog& dialog, QWidget*) override { return Antworten(dialog, true); }
+    bool ShowOpen(Dateidialog& dialog, QWidget*) override { return Antworten(dialog); }
+    bool ShowSave(Dateidialog& dialog, QWidget*) override { return Antworten(dialog); }
 
 private:
-    bool Antworten(Dateidialog& dialog, bool speichern)
+    bool Antworten(Dateidialog& dialog)
     {
-        aufrufe.push_back({speichern, dialog});
-        std::optional<QString> antwort;
-        if (!antworten.empty()) {
-            antwort = antworten.front();
-            antworten.pop_front();
+        if (antworten.empty()) {
+            return false;
         }
-        if (antwort) {
-            dialog.FileName = *antwort;
-        }
-        return antwort.has_value();
+        dialog.FileName = antworten.front();
+        antworten.pop_front();
+        return true;
     }
 };
 
-// Ein Hauptfenster mit Attrappen für Meldungen und Zufall, wie es das Programm nach dem
-// Klick auf die Titelkarte zeigt.
+// Ein Hauptfenster mit Attrappen für Meldungen, Zufall und Dateidialog, wie es das Programm
+// nach dem Klick auf die Titelkarte zeigt.
 struct Fenstertisch {
     SkriptMeldungen meldungen;
     SkriptZufall zufall;
@@ -85,12 +67,45 @@ struct Fenstertisch {
     void ZelleKlicken(int zeile, int spalte = 1)
     {
         auto* raster = fenster.mfgPunktanzeige;
-        const auto ort = raster->visualRect(raster->model()->index(zeile, spalte)).center();
-        QTest::mouseClick(raster->viewport(), Qt::LeftButton, {}, ort);
+        QTest::mouseClick(raster->viewport(), Qt::LeftButton, {}, raster->visualRect(raster->model()->index(zeile, spalte)).center());
     }
 
-    QString Zelltext(int zeile, int spalte = 1) const
+    QVariant Zelle(int zeile, int spalte = 1, int rolle = Qt::DisplayRole) const
     {
-        return fenster.mfgPunktanzeige->model()->index(zeile, spalte).data().toString();
+        return fenster.mfgPunktanzeige->model()->index(zeile, spalte).data(rolle);
+    }
+
+    // Ein Spiel mitten im Zug: Einer gestrichen, Dreierpasch mit 19 gewertet, im ersten Wurf der
+    // dritten Runde Würfel 3 (eine 4) gehalten.
+    void Anspielen()
+    {
+        QTest::mouseClick(fenster.cmdNeu, Qt::LeftButton);
+        Werfen({3, 5, 3, 5, 3});
+        ZelleKlicken(1);
+        Werfen({3, 5, 3, 5, 3});
+        ZelleKlicken(10);
+        Werfen({4, 4, 4, 4, 4});
+        WuerfelKlicken(2);
+    }
+
+    QString Zelltext(int zeile, int spalte = 1) const { return Zelle(zeile, spalte).toString(); }
+
+    // Alles, was das Fenster vom Spiel zeigt, als Text: Würfel, Hinweis, Zähler, Spieler, ob
+    // man würfeln kann, und jede Zelle der Spielspalte mit Farbe und Durchstreichung.
+    QStringList Gezeigt() const
+    {
+        const auto& f = fenster;
+        QStringList zeilen;
+        for (std::size_t i = 0; i < 5; ++i) {
+            zeilen << f.txtWuerfel[i]->text() + (f.txtWuerfel[i]->isVisible() ? QString() : QStringLiteral(" versteckt")) +
+                          (f.imgWuerfel[i]->Rahmen() ? QStringLiteral(" gehalten") : QString());
+        }
+        zeilen << f.lblInfo->text() << f.lblRunde->text() << f.lblWurf->text() << f.stbAnzeige[2]->text()
+               << (f.cmdWuerfeln->isEnabled() ? QStringLiteral("Würfeln an") : QStringLiteral("Würfeln aus"));
+        for (int zeile = 0; zeile < f.mfgPunktanzeige->model()->rowCount(); ++zeile) {
+            zeilen << Zelltext(zeile) + QStringLiteral(" | ") + Zelle(zeile, 1, Qt::ForegroundRole).value<QColor>().name() +
+                          (Zelle(zeile, 1, Qt::FontRole).value<QFont>().strikeOut() ? QStringLiteral(" gestrichen") : QString());
+        }
+        return zeilen;
     }
 };

@@ -105,7 +105,8 @@ dateien_pruefen() {
         fehlt "$verweis ist kein Verweis"
     fi
 
-    # Dreizehn Würfelbilder, jedes einfach und doppelt groß, die Hilfe und die Symbole, wie gebaut.
+    # Dreizehn Würfelbilder, jedes einfach und doppelt groß, die Hilfe, die Bestspieltabelle und die
+    # Symbole, wie gebaut.
     for nummer in 0 1 2 3 4 5 6 11 12 13 14 15 16; do
         for datei in "$nummer.JPG" "$nummer@2x.JPG"; do
             cmp -s "$build/bilder/$datei" "$ordner/bilder/$datei" || fehlt "Bild fehlt oder weicht ab: $ordner/bilder/$datei"
@@ -114,6 +115,7 @@ dateien_pruefen() {
     for datei in "$quelle"/hilfe/*; do
         cmp -s "$datei" "$ordner/hilfe/$(basename "$datei")" || fehlt "Hilfedatei fehlt oder weicht ab: $ordner/hilfe/$(basename "$datei")"
     done
+    cmp -s "$build/daten/bestspiel.tab" "$ordner/daten/bestspiel.tab" || fehlt "Bestspieltabelle fehlt oder weicht ab: $ordner/daten/bestspiel.tab"
 
     for kante in 32 48 64 128 256; do
         cmp -s "$build/symbole/quorintarvoll-$kante.png" "$wurzel/share/icons/hicolor/${kante}x$kante/apps/quorintarvoll.png" ||

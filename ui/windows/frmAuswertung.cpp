@@ -79,6 +79,9 @@ frmAuswertung::frmAuswertung(basTarvoll& spiel, QWidget* eltern) : QWidget(elter
     cmdSchliessen->setText(QStringLiteral("&Schliessen"));
     connect(cmdSchliessen, &QPushButton::clicked, this, &QWidget::close);
     setTabOrder(mfgAuswertung, cmdSchliessen);
+    // Der Knopf bekommt den ersten Fokus; so zeigt die Tabelle keinen Fokusrahmen, bevor man sie
+    // mit Tab ansteuert.
+    cmdSchliessen->setFocus();
 
     Aktualisieren();
 }

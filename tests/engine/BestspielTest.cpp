@@ -172,7 +172,10 @@ TEST(TabellendateiTest, LiestNurEineHeileTabelle)
     const auto heil = TabelleAlsBytes(tabelle, Wurfregel::Spiel);
     ASSERT_TRUE(TabelleAusBytes(heil).tabelle);
     EXPECT_EQ(TabelleAusBytes(heil).tabelle->Werte(), tabelle.Werte());
-    tabelle.Setzen({5, 5}, NAN);
+    auto mitWert = [tabelle](double wert) mutable {
+        tabelle.Setzen({5, 5}, wert);
+        return TabelleAlsBytes(tabelle, Wurfregel::Spiel);
+    };
     const std::vector<std::pair<std::function<void(std::vector<unsigned char>&)>, std::string>> schaeden{
         {[](auto& b) { b.resize(20); }, "Die Tabelle ist abgeschnitten: schon ihr Kopf ist unvollständig."},
         {[](auto& b) { b.pop_back(); }, "Die Tabelle ist abgeschnitten: 2097151 von 2097152 Bytes sind da."},
@@ -181,8 +184,9 @@ TEST(TabellendateiTest, LiestNurEineHeileTabelle)
         {[](auto& b) { b[8] = 2; }, "Die Tabelle hat das Format 2; dieses Programm liest nur Format 1."},
         {[](auto& b) { b[12] = 2; }, "Die Tabelle gilt für eine andere Art zu würfeln."},
         {[](auto& b) { b[16] = 1; }, "Die Tabelle hat 524289 Einträge statt 524288."},
-        {[](auto& b) { b[b.size() - 5] ^= 1; }, "Die Tabelle ist beschädigt: ihre Prüfsumme stimmt nicht."},
-        {[&](auto& b) { b = TabelleAlsBytes(tabelle, Wurfregel::Spiel); }, "Die Tabelle enthält einen ungültigen Wert."},
+        {[](auto& b) { b.back() ^= 0x40; }, "Die Tabelle ist beschädigt: ihre Prüfsumme stimmt nicht."},
+        {[&](auto& b) { b = mitWert(NAN); }, "Die Tabelle enthält einen ungültigen Wert."},
+        {[&](auto& b) { b = mitWert(-1.0); }, "Die Tabelle enthält einen ungültigen Wert."},
     };
     for (const auto& [schaden, grund] : schaeden) {
         auto bytes = heil;

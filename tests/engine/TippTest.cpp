@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr int Einer = 1, Fullhouse = 12, GrosseStrasse = 14, Tarvoll = 15, Chance = 16;
+constexpr int Einer = 1, Sechser = 6, Fullhouse = 12, GrosseStrasse = 14, Tarvoll = 15, Chance = 16;
 
 // Die letzte Runde: nur `offen` ist noch frei. Danach kommt nichts mehr, deshalb genügt eine
 // Tabelle voller Nullen, und jeder Rat lässt sich von Hand nachrechnen.
@@ -116,6 +116,24 @@ TEST(TippMarken, GehenMitDerNaechstenHandlung)
     }
 }
 
+// Wer dem Rat folgt, bekommt in der nächsten Runde den Rat für die neue Lage, auch wenn der
+// Bonus schon erreicht ist (oben mehr als 63).
+TEST(TippFolge, GiltDerNeuenLage)
+{
+    Spieltisch tisch;
+    LetzteRunde(tisch, Sechser);
+    tisch.spiel.blnGewertet[Chance] = false;
+    tisch.spiel.intRunde = 12;
+    tisch.spiel.frmTarvoll.mfgPunktanzeige.ZelleAn(4, 1).text = "20";
+    tisch.spiel.frmTarvoll.mfgPunktanzeige.ZelleAn(5, 1).text = "25";
+    for (const std::string tipp : {"Tipp: in „Sechser“ eintragen (30 Punkte)", "Tipp: in „Chance“ eintragen (30 Punkte)"}) {
+        tisch.Werfen({6, 6, 6, 6, 6});
+        tisch.spiel.Tipp();
+        EXPECT_EQ(tisch.spiel.frmTarvoll.lblInfo, tipp);
+        tisch.Klicken(tisch.spiel.frmTarvoll.mfgPunktanzeige.Zeile());
+    }
+}
+
 TEST(TippOhneRat, SagtWarum)
 {
     Spieltisch tisch;
@@ -136,6 +154,9 @@ TEST(TippOhneRat, SagtWarum)
     tisch.spiel.TabellendateiSetzen(pfad);
     EXPECT_EQ(tipp(), "Kein Tipp: Die Tabelle ist abgeschnitten: 972 von 2097152 Bytes sind da.");
     tisch.spiel.TabelleSetzen(std::make_shared<Bestspieltabelle>());
+    tisch.spiel.blnGewertet[Sechser] = true;  // 7 in „Sechser“ legt kein Wurf
+    tisch.spiel.frmTarvoll.mfgPunktanzeige.ZelleAn(Sechser, 1).text = "7";
+    EXPECT_EQ(tipp(), "Kein Tipp: Die Punkte im oberen Teil des Spielzettels kann kein Spiel ergeben.");
     tisch.spiel.frmTarvoll.txtWuerfel[2] = "2.5";
     EXPECT_EQ(tipp(), "Kein Tipp: Nicht alle Würfel zeigen eine ganze Zahl von 1 bis 6.");
     tisch.spiel.intRunde = 14;

@@ -60,10 +60,12 @@ private slots:
         tisch.Werfen({5, 5, 5, 5, 5});
         tisch.fenster.mnuTipp->trigger();
         QCOMPARE(Marken(tisch), QStringLiteral("MA -- -- -- --"));
-        tisch.WuerfelKlicken(4);
+        tisch.WuerfelKlicken(0);
         QCOMPARE(Marken(tisch), QStringLiteral("-- -- -- -- --"));
         QCOMPARE(info->text(), QStringLiteral("Tipp: Würfel 2, 3, 4 und 5 freigeben, Würfel 1 halten und würfeln"));
         QVERIFY(info->fontMetrics().horizontalAdvance(info->text()) <= info->contentsRect().width());
+        tisch.fenster.mnuTipp->trigger();  // auch ein schon gehaltener Würfel trägt die Marke
+        QCOMPARE(Marken(tisch), QStringLiteral("MA -- -- -- --"));
     }
 
     // Die Auswertung gibt es einmal, und sie folgt dem Spiel.
@@ -76,9 +78,36 @@ private slots:
         QCOMPARE(OffeneAuswertungen().size(), 1);
         auto* fenster = OffeneAuswertungen().constFirst();
         tisch.Werfen({6, 6, 6, 6, 2});
-        tisch.Werfen({6, 6, 6, 6, 2});
-        QCOMPARE(fenster->mfgAuswertung->rowCount(), 1);
-        QCOMPARE(fenster->mfgAuswertung->item(0, 3)->text(), QStringLiteral("Alle Würfel würfeln"));
+        tisch.Werfen({1, 2, 3, 4, 6});
+        tisch.ZelleKlicken(15);
+        // Erst wie am besten alle Würfel gewürfelt, dann gestrichen statt noch einmal alle zu
+        // würfeln: das verschenkt 5 · (1 + … + 6) / 7776 Punkte.
+        auto* zuege = fenster->mfgAuswertung;
+        QCOMPARE(zuege->rowCount(), 2);
+        QCOMPARE(zuege->item(0, 3)->text(), QStringLiteral("Alle Würfel würfeln"));
+        QCOMPARE(zuege->item(1, 3)->text(), QStringLiteral("„Tarvoll“ streichen"));
+        QCOMPARE(zuege->item(1, 5)->text(), QStringLiteral("0,01"));
+        QVERIFY(fenster->lblErgebnis->text().endsWith(QStringLiteral("verschenkt: 0,01 Punkte")));
+        Spieltisch anderes;  // ein geladener Stand ersetzt die gezeigten Züge
+        anderes.spiel.frmTarvoll_cmdNeu_Click();
+        anderes.Werfen({5, 5, 5, 5, 5});
+        anderes.Werfen({5, 5, 5, 5, 5});
+        QVERIFY(tisch.spiel.SpielstandUebernehmen(anderes.spiel.SpielstandGeben()));
+        QCOMPARE(zuege->item(0, 2)->text(), QStringLiteral("5 5 5 5 5"));
+        fenster->close();
+    }
+
+    // Neben dem Programm liegt die für dieses Spiel gerechnete Tabelle: die Auswertung nennt den
+    // Mittelwert, den der Tabellenrechner beim Bauen für sie ausgegeben hat.
+    void gebauteTabelleGilt()
+    {
+        QFile kennzahlen(QStringLiteral(PROGRAMMORDNER "/werkzeuge/tabellenrechner/kennzahlen.txt"));
+        QVERIFY(kennzahlen.open(QIODevice::ReadOnly));
+        const auto spiel = QString::fromLatin1(kennzahlen.readLine()).section(QLatin1Char(' '), 1).toDouble();  // "spiel 206.0003"
+        Fenstertisch tisch;
+        tisch.fenster.mnuAuswertung->trigger();
+        auto* fenster = OffeneAuswertungen().constFirst();
+        QVERIFY(fenster->lblErgebnis->text().contains(QLocale(QLocale::German).toString(spiel, 'f', 2) + " Punkte"));
         fenster->close();
     }
 

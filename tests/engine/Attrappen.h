@@ -79,4 +79,20 @@ struct Spieltisch {
     const Zelle& Spielzelle(int zeile) const { return spiel.frmTarvoll.mfgPunktanzeige.ZelleAn(zeile, 1); }
 
     std::array<std::string, 5> Texte() const { return spiel.frmTarvoll.txtWuerfel; }
+
+    // Alle dreizehn Kategorien mit passenden Würfeln: oben 63 und Bonus 30, unten 193, zusammen 286.
+    void GanzesSpiel()
+    {
+        const std::vector<std::pair<std::deque<int>, int>> runden{
+            {{1, 1, 1, 2, 3}, 1},  {{2, 2, 2, 1, 3}, 2},  {{3, 3, 3, 1, 2}, 3},  {{4, 4, 4, 1, 2}, 4},
+            {{5, 5, 5, 1, 2}, 5},  {{6, 6, 6, 1, 2}, 6},  {{6, 6, 6, 1, 2}, 10}, {{6, 6, 6, 6, 2}, 11},
+            {{6, 6, 6, 2, 2}, 12}, {{1, 2, 3, 4, 6}, 13}, {{2, 3, 4, 5, 6}, 14}, {{5, 5, 5, 5, 5}, 15},
+            {{6, 6, 5, 5, 4}, 16}};
+        spiel.frmTarvoll_cmdNeu_Click();
+        for (const auto& [augen, zeile] : runden) {
+            zufall.augen = augen;
+            spiel.frmTarvoll_cmdWuerfeln_Click();
+            Klicken(zeile);
+        }
+    }
 };

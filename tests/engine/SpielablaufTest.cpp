@@ -150,22 +150,6 @@ TEST_F(SpielTest, NeuesSpielFragtNachDemErstenWurfUndRaeumtAuf)
     EXPECT_EQ(tisch.meldungen.gezeigt, std::vector<Meldung>(3, Abbrechen));
 }
 
-// Alle dreizehn Kategorien mit passenden Würfeln: oben 63 und Bonus 30, unten 193, zusammen 286.
-void GanzesSpielSpielen(Spieltisch& tisch)
-{
-    const std::vector<std::pair<std::deque<int>, int>> runden{
-        {{1, 1, 1, 2, 3}, 1},  {{2, 2, 2, 1, 3}, 2},  {{3, 3, 3, 1, 2}, 3},  {{4, 4, 4, 1, 2}, 4},
-        {{5, 5, 5, 1, 2}, 5},  {{6, 6, 6, 1, 2}, 6},  {{6, 6, 6, 1, 2}, 10}, {{6, 6, 6, 6, 2}, 11},
-        {{6, 6, 6, 2, 2}, 12}, {{1, 2, 3, 4, 6}, 13}, {{2, 3, 4, 5, 6}, 14}, {{5, 5, 5, 5, 5}, 15},
-        {{6, 6, 5, 5, 4}, 16}};
-    tisch.spiel.frmTarvoll_cmdNeu_Click();
-    for (const auto& [augen, zeile] : runden) {
-        tisch.zufall.augen = augen;
-        tisch.spiel.frmTarvoll_cmdWuerfeln_Click();
-        tisch.Klicken(zeile);
-    }
-}
-
 // Das Ergebnis steht in der Infozeile, bei mehreren Spielern kommt genau eine Aufforderung an
 // Spieler 2. Danach geht nur noch ein neues Spiel, nach einer eigenen Frage.
 TEST(SpielendeTest, ErgebnisAufforderungUndNeustart)
@@ -176,7 +160,7 @@ TEST(SpielendeTest, ErgebnisAufforderungUndNeustart)
         auto& spiel = tisch.spiel;
         spiel.bytAnzahlSpieler = static_cast<std::uint8_t>(anzahl);
         spiel.strSpielername[2] = "Berta";
-        GanzesSpielSpielen(tisch);
+        tisch.GanzesSpiel();
         EXPECT_EQ(tisch.meldungen.gezeigt, std::vector<Meldung>(anzahl == 1 ? 0u : 1u, aufforderung));
         EXPECT_EQ(std::pair(spiel.intRunde, spiel.frmTarvoll.lblRunde), std::pair(std::int16_t{14}, std::string("13")));
         EXPECT_EQ(spiel.frmTarvoll.lblInfo, "Spieler 1 hat 286 Punkte!");
@@ -184,10 +168,8 @@ TEST(SpielendeTest, ErgebnisAufforderungUndNeustart)
             continue;
         }
         auto erwartet = spiel.frmTarvoll;
-        tisch.Klicken(16);
         tisch.Werfen({1, 2, 3, 4, 5});
         erwartet.lblInfo = "Sie haben schon 13 Runden getätigt!";
-        erwartet.mfgPunktanzeige.AktuelleZelleSetzen(16, 1);
         EXPECT_EQ(spiel.frmTarvoll, erwartet);
         spiel.intWurf = 3;  // die Wurfzahl wird vor der Runde geprüft
         tisch.Werfen({1, 1, 1, 1, 1});
@@ -224,9 +206,6 @@ TEST(DebugTest, VorgabeWirktErstBeimLesen)
     EXPECT_EQ(spiel.frmTarvoll.imgWuerfel[4], (Wuerfelbild{"11.JPG", true}));
     tisch.Werfen({3, 3, 3, 3, 3});
     EXPECT_EQ(tisch.Texte(), (Texte{"2", "3", "3", "3", "1"}));
-    WuerfelVorgeben(spiel, "33322");
-    tisch.Klicken(12);
-    EXPECT_EQ(tisch.Spielzelle(12).text, "25");
 }
 
 // Namen stehen wörtlich über der Spielspalte und über den Spalten 1 bis 3 der Statistik, auch wenn
@@ -292,10 +271,9 @@ TEST(WuerfelzahlTest, GleichverteiltVonEinsBisSechs)
     for (int i = 0; i < 60000; ++i) {
         ++haeufigkeit[spiel.Wuerfelzahl()];
     }
-    ASSERT_EQ(haeufigkeit.size(), 6u);
-    EXPECT_EQ(std::pair(haeufigkeit.begin()->first, haeufigkeit.rbegin()->first), std::pair(1, 6));
-    for (const auto& [augen, anzahl] : haeufigkeit) {
-        EXPECT_NEAR(anzahl, 10000, 500) << augen;  // gut fünf Standardabweichungen
+    EXPECT_EQ(haeufigkeit.size(), 6u);
+    for (int augen = 1; augen <= 6; ++augen) {
+        EXPECT_NEAR(haeufigkeit[augen], 10000, 500) << augen;  // gut fünf Standardabweichungen
     }
 }
 

@@ -48,6 +48,8 @@ public:
     double SekundenSeitMitternacht() override { return sekunden; }
 };
 
+const Meldung Abbrechen{"Spiel abbrechen", "Aktuelles Spiel abbrechen?", Knoepfe::JaNein, Symbol::Frage};
+
 // Ein frisch gestartetes Spiel mit Attrappen.
 struct Spieltisch {
     SkriptMeldungen meldungen;

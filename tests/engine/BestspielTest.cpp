@@ -50,24 +50,21 @@ const std::vector<std::pair<Reihe, double>>& SortierteWuerfe()
 
 // Zum Vergleich, ohne etwas vom Löser: werfen heißt sortiert ziehen und die gehaltenen Positionen
 // darüberlegen. Gemerkt je Reihe (0 an freien Positionen) und Zahl der übrigen Würfe.
-class Nachrechnung {
-public:
-    explicit Nachrechnung(std::function<double(const Reihe&)> eintragen) : eintragen_(std::move(eintragen)) {}
-    double Rundenbeginn() { return Werfen(Reihe{}, 3); }
+struct Nachrechnung {
+    std::function<double(const Reihe&)> eintragen;
+    std::vector<double> gemerkt = std::vector<double>(8 * 16807, NAN);
 
-private:
-    double& Gemerkt(int art, const Reihe& reihe, int wuerfe)
+    double& Gemerkt(int art, const Reihe& r, int wuerfe)
     {
-        const int* r = reihe.data();
-        const int code = (((((art * 4 + wuerfe) * 7 + r[0]) * 7 + r[1]) * 7 + r[2]) * 7 + r[3]) * 7 + r[4];
-        return gemerkt_[static_cast<std::size_t>(code)];
+        return gemerkt[static_cast<std::size_t>((((((art * 4 + wuerfe) * 7 + r[0]) * 7 + r[1]) * 7 + r[2]) * 7 + r[3]) * 7 + r[4])];
     }
 
+    // Die Reihe liegt: eintragen oder einen Teil halten und weiterwürfeln, was mehr bringt.
     double Wert(const Reihe& reihe, int wuerfe)
     {
         auto& wert = Gemerkt(0, reihe, wuerfe);
         if (std::isnan(wert)) {
-            wert = eintragen_(reihe);
+            wert = eintragen(reihe);
             for (unsigned halten = 0; wuerfe > 0 && halten < 32; ++halten) {
                 Reihe gehalten{};
                 for (std::size_t pos = 0; pos < 5; ++pos) {
@@ -79,24 +76,18 @@ private:
         return wert;
     }
 
-    double Werfen(const Reihe& gehalten, int wuerfe)
+    double Werfen(const Reihe& g, int wuerfe)
     {
-        auto& mittel = Gemerkt(1, gehalten, wuerfe);
+        auto& mittel = Gemerkt(1, g, wuerfe);
         if (std::isnan(mittel)) {
             mittel = 0.0;
-            const int* g = gehalten.data();
-            for (const auto& [wurf, wahrscheinlichkeit] : SortierteWuerfe()) {
-                const int* w = wurf.data();
-                const Reihe danach{g[0] ? g[0] : w[0], g[1] ? g[1] : w[1], g[2] ? g[2] : w[2], g[3] ? g[3] : w[3],
-                                   g[4] ? g[4] : w[4]};
+            for (const auto& [w, wahrscheinlichkeit] : SortierteWuerfe()) {
+                const Reihe danach{g[0] ? g[0] : w[0], g[1] ? g[1] : w[1], g[2] ? g[2] : w[2], g[3] ? g[3] : w[3], g[4] ? g[4] : w[4]};
                 mittel += wahrscheinlichkeit * Wert(danach, wuerfe - 1);
             }
         }
         return mittel;
     }
-
-    std::function<double(const Reihe&)> eintragen_;
-    std::vector<double> gemerkt_ = std::vector<double>(8 * 16807, NAN);
 };
 
 // Der Rest des Spiels mit diesen offenen Zeilen: eintragen bringt Punkte, Bonus und den
@@ -107,7 +98,7 @@ double Nachgerechnet(const std::vector<int>& offen, int oben)
     if (offen.empty() || gemerkt.contains({offen, oben})) {
         return offen.empty() ? 0.0 : gemerkt[{offen, oben}];
     }
-    return gemerkt[{offen, oben}] = Nachrechnung([&](const Reihe& reihe) {
+    return gemerkt[{offen, oben}] = Nachrechnung{[&](const Reihe& reihe) {
         double bester = 0.0;
         for (const int zeile : offen) {
             const int punkte = Punkte(reihe, zeile);
@@ -117,7 +108,7 @@ double Nachgerechnet(const std::vector<int>& offen, int oben)
             bester = std::max(bester, punkte + Bonus(danach) - Bonus(oben) + Nachgerechnet(rest, danach));
         }
         return bester;
-    }).Rundenbeginn();
+    }}.Werfen(Reihe{}, 3);
 }
 
 // Der Löser für diese Lage; die Lagen danach rechnet er vorher selbst in die Tabelle.
@@ -172,10 +163,7 @@ TEST(TabellendateiTest, LiestNurEineHeileTabelle)
     const auto heil = TabelleAlsBytes(tabelle, Wurfregel::Spiel);
     ASSERT_TRUE(TabelleAusBytes(heil).tabelle);
     EXPECT_EQ(TabelleAusBytes(heil).tabelle->Werte(), tabelle.Werte());
-    auto mitWert = [tabelle](double wert) mutable {
-        tabelle.Setzen({5, 5}, wert);
-        return TabelleAlsBytes(tabelle, Wurfregel::Spiel);
-    };
+    auto mitWert = [tabelle](double wert) mutable { tabelle.Setzen({5, 5}, wert); return TabelleAlsBytes(tabelle, Wurfregel::Spiel); };
     const std::vector<std::pair<std::function<void(std::vector<unsigned char>&)>, std::string>> schaeden{
         {[](auto& b) { b.resize(20); }, "Die Tabelle ist abgeschnitten: schon ihr Kopf ist unvollständig."},
         {[](auto& b) { b.pop_back(); }, "Die Tabelle ist abgeschnitten: 2097151 von 2097152 Bytes sind da."},

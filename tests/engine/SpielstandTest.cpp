@@ -12,8 +12,6 @@
 
 namespace {
 
-const Meldung Abbrechen{"Spiel abbrechen", "Aktuelles Spiel abbrechen?", Knoepfe::JaNein, Symbol::Frage};
-
 enum class Basis { Anfang, Mitte, Ende };
 
 Spielstand Basisstand(Basis basis)
@@ -58,7 +56,6 @@ TEST(SpielstandTest, LadenFragtWieEinNeuesSpielUndLaesstOhneJaAllesWieEsWar)
 
     EXPECT_TRUE(ziel.spiel.SpielstandUebernehmen(stand));
     EXPECT_EQ(ziel.meldungen.gezeigt, (std::vector<Meldung>{Abbrechen, Abbrechen}));
-    EXPECT_EQ(ziel.spiel.SpielstandGeben(), stand);
     EXPECT_EQ(gezeichnet, stand);
 
     // Ein Stand, in dem nie gewürfelt wurde, macht das Würfeln nicht ungeschehen: Neu fragt weiter.
@@ -116,10 +113,7 @@ TEST(SpielstandTest, WiderspruechlicheStaendeWerdenMitGrundAbgelehnt)
         {Mitte, [](auto& s) { s.zuege[2].runde = 2; }, "Zug 3 steht nicht an einer Stelle, an der das Spiel einen Zug"},
         {Mitte, [](auto& s) { s.zuege[2].wurf = 2; }, "Zug 3 liegt hinter dem gespeicherten Stand."},
     };
-    const std::array basen{Basisstand(Anfang), Basisstand(Mitte), Basisstand(Ende)};
-    for (const auto& stand : basen) {
-        ASSERT_EQ(SpielstandPruefen(stand), std::nullopt);
-    }
+    const std::array basen{Basisstand(Anfang), Basisstand(Mitte), Basisstand(Ende)};  // stimmig, sonst scheitern ihre Fälle
     for (const auto& [basis, aendern, grund] : faelle) {
         auto stand = basen[static_cast<std::size_t>(basis)];
         aendern(stand);

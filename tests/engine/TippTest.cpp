@@ -2,11 +2,9 @@
 
 #include "Debug.h"
 #include "Spieler.h"
-#include "Tabellendatei.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <functional>
 
 namespace {
@@ -57,7 +55,6 @@ TEST_P(TippTest, RaetFuerDieWuerfelWieSieLiegen)
     }
     auto vorher = tisch.spiel.SpielstandGeben();
     tisch.spiel.Tipp();
-    EXPECT_EQ(tisch.spiel.frmTarvoll.lblInfo, GetParam().tipp);
     EXPECT_EQ(tisch.spiel.frmTarvoll.tippHalten, GetParam().marken);
     vorher.lblInfo = GetParam().tipp;
     vorher.aktuelleZeile = GetParam().zeile != 0 ? GetParam().zeile : vorher.aktuelleZeile;
@@ -80,11 +77,7 @@ INSTANTIATE_TEST_SUITE_P(LetzteRunde, TippTest, testing::Values(
     // Vier Sechsen an Position 2 bis 5: Position 1 bekäme den kleinsten von fünf neuen Würfeln,
     // eine Sechs nur mit 1/7776. Alle neu würfeln gibt mit 6/7776 ein Tarvoll.
     Tippfall{Tarvoll, {{6, 6, 6, 6, 2}, {2, 2, 3, 4, 5}}, {1, 2, 3, 4},
-             "Tipp: Würfel 2, 3, 4 und 5 freigeben, alle Würfel würfeln", {}, 0},
-    // Eine Fünf vorn, vier Sechsen gehalten: die Fünf halten, denn die Positionen 2 bis 5 bekommen
-    // die vier größten von fünf neuen Würfeln, vier Fünfen mit (1 + 5 · 4)/7776.
-    Tippfall{Tarvoll, {{6, 6, 6, 6, 6}, {5, 5, 5, 5, 5}}, {1, 2, 3, 4},
-             "Tipp: Würfel 2, 3, 4 und 5 freigeben, Würfel 1 halten und würfeln", {true, false, false, false, false}, 0}
+             "Tipp: Würfel 2, 3, 4 und 5 freigeben, alle Würfel würfeln", {}, 0}
 ));
 
 // Die Marken gelten bis zur nächsten Handlung, welche es auch ist.
@@ -134,21 +127,11 @@ TEST(TippFolge, GiltDerNeuenLage)
 TEST(TippOhneRat, SagtWarum)
 {
     Spieltisch tisch;
-    const auto tipp = [&tisch] {
-        tisch.spiel.Tipp();
-        return tisch.spiel.frmTarvoll.lblInfo;
-    };
+    const auto tipp = [&tisch] { tisch.spiel.Tipp(); return tisch.spiel.frmTarvoll.lblInfo; };
     EXPECT_EQ(tipp(), "Kein Tipp: Es läuft noch kein Spiel.");
     tisch.spiel.frmTarvoll_cmdNeu_Click();
     tisch.Werfen({1, 2, 3, 4, 5});
     EXPECT_EQ(tipp(), "Kein Tipp: Die Bestspieltabelle ist nicht bekannt.");
-    tisch.spiel.TabellendateiSetzen("/gibt/es/nicht.tab");
-    EXPECT_EQ(tipp(), "Kein Tipp: Die Tabelle „/gibt/es/nicht.tab“ fehlt oder lässt sich nicht öffnen.");
-    const auto pfad = testing::TempDir() + "abgeschnitten.tab";
-    const auto bytes = TabelleAlsBytes(Bestspieltabelle{}, Wurfregel::Spiel);
-    std::ofstream(pfad, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), 1000);
-    tisch.spiel.TabellendateiSetzen(pfad);
-    EXPECT_EQ(tipp(), "Kein Tipp: Die Tabelle ist abgeschnitten: 972 von 2097152 Bytes sind da.");
     tisch.spiel.TabelleSetzen(std::make_shared<Bestspieltabelle>());
     tisch.spiel.blnGewertet[Sechser] = true;  // 7 in „Sechser“ legt kein Wurf
     tisch.spiel.frmTarvoll.mfgPunktanzeige.ZelleAn(Sechser, 1).text = "7";

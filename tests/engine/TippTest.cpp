@@ -132,6 +132,8 @@ TEST(TippOhneRat, SagtWarum)
     tisch.spiel.frmTarvoll_cmdNeu_Click();
     tisch.Werfen({1, 2, 3, 4, 5});
     EXPECT_EQ(tipp(), "Kein Tipp: Die Bestspieltabelle ist nicht bekannt.");
+    tisch.spiel.TabellendateiSetzen("/gibt/es/nicht.tab");  // der alte Grund gilt nicht mehr
+    EXPECT_EQ(tipp(), "Kein Tipp: Die Tabelle „/gibt/es/nicht.tab“ fehlt oder lässt sich nicht öffnen.");
     tisch.spiel.TabelleSetzen(std::make_shared<Bestspieltabelle>());
     tisch.spiel.blnGewertet[Sechser] = true;  // 7 in „Sechser“ legt kein Wurf
     tisch.spiel.frmTarvoll.mfgPunktanzeige.ZelleAn(Sechser, 1).text = "7";

@@ -195,6 +195,8 @@ private slots:
         QTest::addColumn<bool>("gekuerzt");
         QTest::newRow("fett") << QStringLiteral("<b>Anna</b>") << false;
         QTest::newRow("Bild") << QStringLiteral("<img src=\"/dev/zero\">") << true;
+        QTest::newRow("Entität") << QStringLiteral("&amp;") << false;
+        QTest::newRow("Umbruch") << QStringLiteral("A<br>B") << false;
         QTest::newRow("1000 Zeichen") << QString(1000, QLatin1Char('W')) << true;
     }
 
